@@ -1,0 +1,3 @@
+#include "core/Application.h"
+
+int runApplication(int, char*[]) { return 0; }
