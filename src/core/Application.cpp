@@ -1,3 +1,5 @@
 #include "core/Application.h"
 
-int runApplication(int, char*[]) { return 0; }
+int runApplication(int, char*[]) {
+    return 0;
+}
