@@ -6,6 +6,7 @@
 #include "core/LogManager.h"
 #include "core/MainLoop.h"
 #include "core/MasterProcessManager.h"
+#include "core/TypeRegistry.h"
 #include "presentation/TextureManager.h"
 #include "presentation/VideoManager.h"
 
@@ -38,9 +39,6 @@ void setCaptionAndIcon() {
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }
-}
-
-void registerTypes() { /* every component and event type, in the registry's order */
 }
 
 // Tears down the current screen and builds the next one. No screen can be built yet, so the
@@ -91,7 +89,7 @@ bool startUp(Engine& engine, const VideoMode& mode) {
     engine.video = std::make_unique<VideoManager>(mode);
     new TextureManager();
     engine.eventFactory = std::make_unique<EventFactory>();
-    registerTypes();
+    registerEventTypes(*engine.eventFactory);
     return true;
 }
 
