@@ -113,7 +113,8 @@ bool SoundChannel::fillStreamBuffer(StreamBuffer& buffer) {
     buffer.frames = 0;
     buffer.segments.clear();
     while (buffer.frames < capacity && !decodeFinished) {
-        const std::int64_t sectionEnd = streamLooping ? sound->getLoopEnd() : sound->getFrameCount();
+        const std::int64_t sectionEnd =
+            streamLooping ? sound->getLoopEnd() : sound->getFrameCount();
         if (decodePosition >= sectionEnd) {
             // A loop section that yields nothing would spin here for ever.
             if (!streamLooping || !producedSinceWrap) {
@@ -246,9 +247,13 @@ void SoundChannel::setGroup(SoundChannelGroup& newGroup) {
     applyMix();
 }
 
-float SoundChannel::getMixVolume() const { return volume * (group ? group->mixVolume() : 1.0f); }
+float SoundChannel::getMixVolume() const {
+    return volume * (group ? group->mixVolume() : 1.0f);
+}
 
-bool SoundChannel::getMixPaused() const { return paused || (group && group->mixPaused()); }
+bool SoundChannel::getMixPaused() const {
+    return paused || (group && group->mixPaused());
+}
 
 std::int64_t SoundChannel::getPositionFrames() const {
     if (!handle)

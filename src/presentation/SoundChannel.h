@@ -27,8 +27,7 @@ public:
     SoundChannelGroup* getGroup() const { return group; }
     std::uint64_t getStartOrder() const { return startOrder; }
 
-    FMOD_RESULT start(SoundData& sound, SoundChannelGroup& group, bool paused,
-                      std::uint64_t order);
+    FMOD_RESULT start(SoundData& sound, SoundChannelGroup& group, bool paused, std::uint64_t order);
     // Silences the channel and forgets its sound; its handle goes stale.
     void halt();
     // Keeps a stream's queue full (restarting after an underrun) and counts a clip's loops.

@@ -114,7 +114,7 @@ bool SoundData::fromFrames(std::int64_t frames, FMOD_TIMEUNIT unit, unsigned int
     if (unit == FMOD_TIMEUNIT_PCM)
         value = static_cast<unsigned int>(frames);
     else if (unit == FMOD_TIMEUNIT_MS)
-        value = static_cast<unsigned int>(frames * 1000 / sampleRate);
+        value = static_cast<unsigned int>((frames * 1000 + sampleRate / 2) / sampleRate);
     else
         return false;
     return true;

@@ -17,7 +17,9 @@ std::uintptr_t SoundHandleTable::add(Kind kind, void* object, SoundSystem* owner
     return lastHandle;
 }
 
-void SoundHandleTable::remove(std::uintptr_t handle) { entries().erase(handle); }
+void SoundHandleTable::remove(std::uintptr_t handle) {
+    entries().erase(handle);
+}
 
 const SoundHandleTable::Entry* SoundHandleTable::lookup(std::uintptr_t handle, Kind kind) {
     auto found = entries().find(handle);

@@ -34,7 +34,9 @@ FMOD_RESULT resolveSystem(FMOD_SYSTEM* handle, SoundSystem*& system) {
     return FMOD_OK;
 }
 
-bool validVolume(float volume) { return std::isfinite(volume) && volume >= 0.0f && volume <= 1.0f; }
+bool validVolume(float volume) {
+    return std::isfinite(volume) && volume >= 0.0f && volume <= 1.0f;
+}
 
 FMOD_RESULT createSound(FMOD_SYSTEM* systemHandle, const char* path, FMOD_MODE mode,
                         FMOD_CREATESOUNDEXINFO* extraInfo, FMOD_SOUND** sound, bool stream) {
@@ -391,7 +393,7 @@ FMOD_RESULT FMOD_Sound_GetLength(FMOD_SOUND* soundHandle, unsigned int* length,
     if (result != FMOD_OK)
         return result;
     return sound->fromFrames(sound->getFrameCount(), unit, *length) ? FMOD_OK
-                                                                     : FMOD_ERR_NOT_SUPPORTED;
+                                                                    : FMOD_ERR_NOT_SUPPORTED;
 }
 
 FMOD_RESULT FMOD_Sound_Release(FMOD_SOUND* soundHandle) {

@@ -31,7 +31,9 @@ LPALCLOOPBACKOPENDEVICESOFT loopbackOpen() {
 }
 } // namespace
 
-SoundOutput::~SoundOutput() { close(); }
+SoundOutput::~SoundOutput() {
+    close();
+}
 
 FMOD_RESULT SoundOutput::open(FMOD_OUTPUTTYPE requested, int sources) {
     if (requested == FMOD_OUTPUTTYPE_AUTODETECT)
@@ -126,7 +128,8 @@ std::int64_t SoundOutput::framesDue() {
     if (type != FMOD_OUTPUTTYPE_SILENT)
         return 0;
     double elapsed = now() - clockBase;
-    std::int64_t target = framesAtBase + static_cast<std::int64_t>(std::floor(elapsed * silentRate));
+    std::int64_t target =
+        framesAtBase + static_cast<std::int64_t>(std::floor(elapsed * silentRate));
     std::int64_t due = target - framesRendered;
     if (due > maximumCatchUpFrames) {
         framesAtBase -= due - maximumCatchUpFrames;

@@ -10,7 +10,9 @@ constexpr std::int64_t mixSliceFrames = 1024;
 constexpr int maximumChannels = 1024;
 } // namespace
 
-SoundSystem::~SoundSystem() { releaseEverything(); }
+SoundSystem::~SoundSystem() {
+    releaseEverything();
+}
 
 void SoundSystem::releaseEverything() {
     makeCurrent();
@@ -202,7 +204,8 @@ FMOD_RESULT SoundSystem::play(FMOD_CHANNELINDEX index, SoundData& sound, bool pa
 }
 
 int SoundSystem::countPlaying() const {
-    return static_cast<int>(std::count_if(channels.begin(), channels.end(), [](const auto& channel) {
-        return channel->isActive() && !channel->hasPlayedOut();
-    }));
+    return static_cast<int>(
+        std::count_if(channels.begin(), channels.end(), [](const auto& channel) {
+            return channel->isActive() && !channel->hasPlayedOut();
+        }));
 }
