@@ -1,7 +1,7 @@
 #include "core/TypeName.h"
 
-#include <cxxabi.h>
 #include <cstdlib>
+#include <cxxabi.h>
 #include <memory>
 
 std::string readableTypeName(const std::type_info& type) {

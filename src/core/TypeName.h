@@ -6,4 +6,6 @@
 // Readable name of a type, used in singleton and conversion messages.
 std::string readableTypeName(const std::type_info& type);
 
-template <typename T> std::string readableTypeName() { return readableTypeName(typeid(T)); }
+template <typename T> std::string readableTypeName() {
+    return readableTypeName(typeid(T));
+}

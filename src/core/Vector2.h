@@ -17,9 +17,21 @@ struct Vector2 {
     constexpr Vector2 operator-() const { return {-x, -y}; }
     constexpr Vector2 operator*(double s) const { return {x * s, y * s}; }
     constexpr Vector2 operator/(double s) const { return {x / s, y / s}; }
-    Vector2& operator+=(const Vector2& o) { x += o.x; y += o.y; return *this; }
-    Vector2& operator-=(const Vector2& o) { x -= o.x; y -= o.y; return *this; }
-    Vector2& operator*=(double s) { x *= s; y *= s; return *this; }
+    Vector2& operator+=(const Vector2& o) {
+        x += o.x;
+        y += o.y;
+        return *this;
+    }
+    Vector2& operator-=(const Vector2& o) {
+        x -= o.x;
+        y -= o.y;
+        return *this;
+    }
+    Vector2& operator*=(double s) {
+        x *= s;
+        y *= s;
+        return *this;
+    }
     constexpr bool operator==(const Vector2& o) const { return x == o.x && y == o.y; }
     constexpr bool operator!=(const Vector2& o) const { return !(*this == o); }
 
@@ -29,7 +41,9 @@ struct Vector2 {
     constexpr double lengthSquared() const { return x * x + y * y; }
     double length() const { return std::sqrt(lengthSquared()); }
     // Complex product: turns this vector by the orientation o.
-    constexpr Vector2 rotatedBy(const Vector2& o) const { return {x * o.x - y * o.y, x * o.y + y * o.x}; }
+    constexpr Vector2 rotatedBy(const Vector2& o) const {
+        return {x * o.x - y * o.y, x * o.y + y * o.x};
+    }
     // Multiplies componentwise (scales).
     constexpr Vector2 scaledBy(const Vector2& s) const { return {x * s.x, y * s.y}; }
     // Conjugate of an orientation: the inverse turn.
@@ -43,7 +57,9 @@ struct Vector2 {
     double angle() const { return std::atan2(y, x); }
 };
 
-constexpr Vector2 operator*(double s, const Vector2& v) { return v * s; }
+constexpr Vector2 operator*(double s, const Vector2& v) {
+    return v * s;
+}
 
 // Text form: one character, x, one character, y, one character, e.g. "(3,4)".
 std::istream& operator>>(std::istream& in, Vector2& v);

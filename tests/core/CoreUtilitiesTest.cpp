@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace {
@@ -79,8 +80,9 @@ TEST(ParamList, ReadsVectorTextForm) {
 }
 
 TEST(Singleton, SecondConstructionAndNullAccessRaise) {
-    EXPECT_NE(std::string::npos,
-              messageOf([] { Gadget::getSingleton(); }).find("Error: attempt to dereference singleton"));
+    EXPECT_NE(std::string::npos, messageOf([] {
+                                     Gadget::getSingleton();
+                                 }).find("Error: attempt to dereference singleton"));
     {
         Gadget first;
         EXPECT_EQ(&first, &Gadget::getSingleton());

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/Process.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A process that records every update it receives and can run an action from inside it.
+class RecordingProcess : public Process {
+public:
+    explicit RecordingProcess(std::vector<std::string>* journal = nullptr, std::string name = "",
+                              bool standAlone = false)
+        : journal(journal), name(std::move(name)), standAlone(standAlone) {}
+    ~RecordingProcess() override {
+        if (onDestroy)
+            onDestroy();
+    }
+
+    void updateProcess(double seconds) override {
+        updates.push_back(seconds);
+        if (journal)
+            journal->push_back(name);
+        if (onUpdate)
+            onUpdate();
+    }
+    void pauseChanged(bool paused) override { pauseChanges.push_back(paused); }
+    void processRemoved() override { ++removals; }
+    bool deleteWhenKilled() const override { return standAlone; }
+
+    std::vector<double> updates;
+    std::vector<bool> pauseChanges;
+    int removals = 0;
+    std::function<void()> onUpdate;
+    std::function<void()> onDestroy;
+
+private:
+    std::vector<std::string>* journal;
+    std::string name;
+    bool standAlone;
+};
