@@ -1,5 +1,6 @@
 #include "support/AudioTest.h"
 
+#include "core/ProcessManager.h"
 #include "presentation/AudioClipManager.h"
 #include "presentation/AudioManager.h"
 #include "presentation/AudioStreamManager.h"
@@ -61,10 +62,12 @@ void AudioTest::makeStreamManager() {
     FMOD_ChannelGroup_SetVolume(AudioStreamManager::getSingleton().getChannelGroup(), 0.9f);
 }
 
-void AudioTest::run(double seconds) {
+void AudioTest::run(double seconds, ProcessManager* scene) {
     for (double done = 0.0; done < seconds - 1e-9; done += 0.016) {
         clock.advance(0.016);
         audioManager->updateProcess(0.016);
+        if (scene)
+            scene->updateProcess(0.016);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 
 class AudioManager;
+class ProcessManager;
 
 // Gives each test the game's AudioManager on the silent output, driven by a manual clock, in a
 // fresh temporary working directory (so "AudioSystemLog.txt" and "VantorixLog.txt" belong to the
@@ -26,8 +27,9 @@ protected:
     int channelsPlaying();
     void makeClipManager();
     void makeStreamManager();
-    // Advances the clock and the AudioManager in fixed steps of 0.016 s.
-    void run(double seconds);
+    // Advances the clock and the AudioManager in fixed steps of 0.016 s, and the scene as well
+    // when one is given (after the audio, as the game's process tree does).
+    void run(double seconds, ProcessManager* scene = nullptr);
     // A file under tests/data/audio.
     static std::string sound(const std::string& file);
     // The whole text of a file in the working directory.
