@@ -6,7 +6,7 @@
 #include <cmath>
 
 Force::Force(const Vector2& force, SceneNode::TransformSpace space)
-    : magnitude(force.length()), space(space) {
+    : MovableAffector(true), magnitude(force.length()), space(space) {
     if (!(magnitude > 0.0) || !std::isfinite(magnitude))
         throw myexception("Invalid zero-length force.");
     direction = force / magnitude;

@@ -2,10 +2,10 @@
 
 #include "core/Process.h"
 #include "physics/CheckCollidableActionListener.h"
-#include "physics/CollidableLineEvent.h"
 #include "physics/CollidableLine.h"
-#include "physics/ContactTracker.h"
+#include "physics/CollidableLineEvent.h"
 #include "physics/ComponentSet.h"
+#include "physics/ContactTracker.h"
 #include "physics/Movable.h"
 #include "world/ComponentManager.h"
 
