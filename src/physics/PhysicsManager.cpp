@@ -9,11 +9,16 @@
 namespace {
 
 // Entities are only deleted at the end of a scene update, but a listener may still delete one
-// directly; an event is not sent to an entity that no longer exists.
-void sendTo(Entity* entity, const EventPtr& event) {
-    EventManager* manager = entity;
-    if (PointerValidator<EventManager>::isValid(manager))
-        manager->sendEvent(event);
+// directly. An event that names an entity which no longer exists is not delivered any further:
+// its receivers would follow the dangling pointer.
+bool exists(Entity* entity) {
+    const EventManager* manager = entity;
+    return PointerValidator<EventManager>::isValid(manager);
+}
+
+void sendTo(Entity* receiver, Entity* other, const EventPtr& event) {
+    if (exists(receiver) && exists(other))
+        receiver->sendEvent(event);
 }
 
 } // namespace
@@ -143,13 +148,16 @@ void PhysicsManager::deliver() {
     contactEvents.swap(collisions);
     for (const Crossing& crossing : lineEvents) {
         EventPtr event(new CollidableLineEvent(crossing.entity, crossing.line, crossing.direction));
-        sendTo(crossing.entity, event);
-        sendTo(crossing.lineEntity, event);
+        // A line destroyed meanwhile has left the set; asked again after each delivery.
+        if (lines.contains(crossing.line))
+            sendTo(crossing.entity, crossing.lineEntity, event);
+        if (lines.contains(crossing.line))
+            sendTo(crossing.lineEntity, crossing.entity, event);
     }
     for (const Contact& contact : contactEvents) {
         EventPtr event(new CollidableEvent(contact.first, contact.second, contact.ended ? 1 : 0));
-        sendTo(contact.first, event);
-        sendTo(contact.second, event);
+        sendTo(contact.first, contact.second, event);
+        sendTo(contact.second, contact.first, event);
     }
 }
 

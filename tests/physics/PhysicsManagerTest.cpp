@@ -166,3 +166,21 @@ TEST_F(PhysicsManagerTest, ConnectingLateFindsWhatIsAlreadyThere) {
     world.physics.connect(&world.scene);
     EXPECT_EQ(2u, world.stepAndTake().size());
 }
+
+TEST_F(PhysicsManagerTest, AnEntityDeletedDuringDeliveryHearsNoMore) {
+    SceneNode* a = crate("a", {0, 0});
+    SceneNode* b = crate("b", {1, 0});
+    crate("c", {0.5, 0});
+    RecordingListener deleter(EventType::Collidable);
+    deleter.onEvent = [&](const EventPtr&) {
+        if (b) {
+            delete b;
+            b = nullptr;
+        }
+    };
+    a->getEntity()->addListener(&deleter);
+    Journal heard = world.stepAndTake();
+    // b's own event and every other one naming b are dropped: receivers would follow the pointer.
+    EXPECT_EQ((Journal{"a: start a b", "a: start a c", "c: start a c"}), heard);
+    EXPECT_EQ(1u, world.physics.contactCount());
+}
