@@ -11,9 +11,9 @@ public:
         if (!instance)
             throw myexception("Error: attempt to dereference singleton " + readableTypeName<T>() +
                               " when singleton is null.");
-        return *instance;
+        return *static_cast<T*>(instance);
     }
-    static T* getSingletonPtr() { return instance; }
+    static T* getSingletonPtr() { return static_cast<T*>(instance); }
 
     Singleton(const Singleton&) = delete;
     Singleton& operator=(const Singleton&) = delete;
@@ -23,10 +23,11 @@ protected:
         if (instance)
             throw myexception("Error: attempt to reconstruct singleton " + readableTypeName<T>() +
                               "!");
-        instance = static_cast<T*>(this);
+        // Kept as the base: T is not constructed yet, so it cannot be cast to T here.
+        instance = this;
     }
     ~Singleton() { instance = nullptr; }
 
 private:
-    static inline T* instance = nullptr;
+    static inline Singleton<T>* instance = nullptr;
 };

@@ -67,10 +67,12 @@ TEST(EventManager, ListenerDestroyedDuringDeliveryIsNeverCalled) {
     int calls = 0;
     for (auto& listener : doomed) {
         listener = std::make_unique<RecordingListener>(typeA);
-        listener->onEvent = [&](const EventPtr&) {
+        // The closure dies with its listener, so work only through locals after that.
+        listener->onEvent = [&calls, &doomed](const EventPtr&) {
+            auto* all = &doomed;
             ++calls;
-            doomed[0].reset();
-            doomed[1].reset();
+            (*all)[0].reset();
+            (*all)[1].reset();
         };
         manager.addListener(listener.get());
     }

@@ -1,0 +1,47 @@
+#include "core/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+bool parse(std::vector<const char*> words, VideoMode& settings) {
+    words.insert(words.begin(), "vantorix");
+    return parseCommandLine(static_cast<int>(words.size()), words.data(), settings);
+}
+} // namespace
+
+TEST(CommandLine, DefaultsToAWindowAtTheDesktopDepth) {
+    VideoMode settings = defaultVideoMode();
+    ASSERT_TRUE(parse({}, settings));
+    EXPECT_EQ(1024u, settings.width);
+    EXPECT_EQ(768u, settings.height);
+    EXPECT_EQ(0u, settings.bitDepth);
+    EXPECT_FALSE(settings.fullScreen);
+}
+
+TEST(CommandLine, ReadsPairsAndLaterRepetitionsWin) {
+    VideoMode settings = defaultVideoMode();
+    ASSERT_TRUE(parse({"-width", "640", "-fs", "1", "-width", "800", "-depth", "16"}, settings));
+    EXPECT_EQ(800u, settings.width);
+    EXPECT_EQ(16u, settings.bitDepth);
+    EXPECT_TRUE(settings.fullScreen);
+}
+
+TEST(CommandLine, RefusesUnknownOptionsBadValuesAndMissingValues) {
+    for (auto words : std::vector<std::vector<const char*>>{{"-width"},
+                                                            {"-fs", "2"},
+                                                            {"-fs", "true"},
+                                                            {"-Width", "640"},
+                                                            {"-height", "tall"},
+                                                            {"-height", "-5"},
+                                                            {"640"}}) {
+        VideoMode settings = defaultVideoMode();
+        EXPECT_FALSE(parse(words, settings)) << words[0];
+    }
+}
+
+TEST(CommandLine, UsageTextNamesTheProgram) {
+    EXPECT_EQ("Usage: ./game [-width number] [-height number] [-depth number] [-fs 1/0]\n",
+              usageText("./game"));
+}

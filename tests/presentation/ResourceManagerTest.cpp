@@ -1,0 +1,251 @@
+#include "presentation/ResourceManager.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+struct Counters {
+    int loads = 0;
+    int unloads = 0;
+    int destroyed = 0;
+};
+
+class CountingResource : public Resource {
+public:
+    CountingResource(const std::string& name, ResourceHandle handle, ManualResourceLoader* loader,
+                     Counters& counters)
+        : Resource(name, handle, loader), counters(counters) {}
+    ~CountingResource() override {
+        unload();
+        ++counters.destroyed;
+    }
+
+    std::function<void()> duringLoad;
+
+protected:
+    void loadImpl() override {
+        ++counters.loads;
+        if (duringLoad)
+            duringLoad();
+    }
+    void unloadImpl() override { ++counters.unloads; }
+
+private:
+    Counters& counters;
+};
+
+class CountingManager : public ResourceManager {
+public:
+    ~CountingManager() override { unloadAll(); }
+    Counters counters;
+    bool refuse = false;
+
+protected:
+    Resource* createImpl(const std::string& name, ResourceHandle handle,
+                         ManualResourceLoader* loader) override {
+        return refuse ? nullptr : new CountingResource(name, handle, loader, counters);
+    }
+};
+
+class RecordingLoader : public ManualResourceLoader {
+public:
+    RecordingLoader(bool owned, int& loads, int& deleted)
+        : owned(owned), loads(loads), deleted(deleted) {}
+    ~RecordingLoader() override { ++deleted; }
+    void loadResource(Resource* resource) override {
+        ++loads;
+        EXPECT_EQ(Resource::Loading, resource->getState());
+    }
+    bool deleteWithResource() override { return owned; }
+
+private:
+    bool owned;
+    int& loads;
+    int& deleted;
+};
+
+} // namespace
+
+TEST(ResourceManager, EmptyNameGivesEmptyPointerAndCachesNothing) {
+    CountingManager manager;
+    EXPECT_FALSE(manager.create(""));
+    EXPECT_EQ(0u, manager.size());
+}
+
+TEST(ResourceManager, SameNameGivesSameUnloadedObjectWithOneHandle) {
+    CountingManager manager;
+    ResourcePtr first = manager.create("ship");
+    ResourcePtr second = manager.create("ship");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first.get(), second.get());
+    EXPECT_EQ(1u, first->getHandle());
+    EXPECT_EQ(Resource::Unloaded, first->getState());
+    EXPECT_EQ(first.get(), manager.getByHandle(1).get());
+    EXPECT_EQ(first.get(), manager.getByName("ship").get());
+    EXPECT_FALSE(manager.getByName("other"));
+    EXPECT_FALSE(manager.getByHandle(2));
+    EXPECT_EQ(1u, manager.size());
+}
+
+TEST(ResourceManager, RefusedCreationCachesNothing) {
+    CountingManager manager;
+    manager.refuse = true;
+    EXPECT_FALSE(manager.create("nothing"));
+    EXPECT_EQ(0u, manager.size());
+}
+
+TEST(ResourceManager, HandlesAreNeverZeroAndNeverShareALiveHandle) {
+    CountingManager manager;
+    ResourcePtr a = manager.create("a");
+    ResourcePtr b = manager.create("b");
+    manager.remove(a->getHandle());
+    manager.remove(12345); // unknown handles are ignored
+    ResourcePtr c = manager.create("c");
+    EXPECT_EQ(1u, a->getHandle());
+    EXPECT_EQ(2u, b->getHandle());
+    EXPECT_EQ(3u, c->getHandle());
+    EXPECT_FALSE(manager.getByName("a"));
+    EXPECT_FALSE(manager.getByHandle(1));
+    // The removed resource lives on for its holder, and a new "a" is a different object.
+    ResourcePtr newA = manager.create("a");
+    EXPECT_NE(a.get(), newA.get());
+    EXPECT_EQ(4u, newA->getHandle());
+}
+
+TEST(ResourceManager, LoadStateMachineIgnoresCallsInTheWrongState) {
+    CountingManager manager;
+    ResourcePtr resource = manager.create("r");
+    resource->unload();
+    resource->reload();
+    EXPECT_EQ(0, manager.counters.loads);
+    EXPECT_EQ(0, manager.counters.unloads);
+    resource->load();
+    resource->load();
+    EXPECT_EQ(Resource::Loaded, resource->getState());
+    EXPECT_EQ(1, manager.counters.loads);
+    resource->reload();
+    EXPECT_EQ(2, manager.counters.loads);
+    EXPECT_EQ(1, manager.counters.unloads);
+    EXPECT_EQ(Resource::Loaded, resource->getState());
+    EXPECT_FALSE(resource->loadFailed());
+}
+
+TEST(ResourceManager, LoadDuringLoadingDoesNotRecurse) {
+    CountingManager manager;
+    ResourcePtr resource = manager.create("self");
+    static_cast<CountingResource&>(*resource).duringLoad = [&] { resource->load(); };
+    resource->load();
+    EXPECT_EQ(1, manager.counters.loads);
+    EXPECT_EQ(Resource::Loaded, resource->getState());
+}
+
+TEST(ResourceManager, ThrowingLoadLeavesResourceUnloadedAndLoadableAgain) {
+    CountingManager manager;
+    ResourcePtr resource = manager.create("fragile");
+    auto& counting = static_cast<CountingResource&>(*resource);
+    counting.duringLoad = [] { throw std::runtime_error("broken"); };
+    EXPECT_THROW(resource->load(), std::runtime_error);
+    EXPECT_EQ(Resource::Unloaded, resource->getState());
+    counting.duringLoad = nullptr;
+    resource->load();
+    EXPECT_EQ(Resource::Loaded, resource->getState());
+}
+
+TEST(ResourceManager, LoaderReplacesLoadImplAndIsDeletedWithResourceWhenItAsks) {
+    int loads = 0, deleted = 0;
+    {
+        CountingManager manager;
+        ResourcePtr owned = manager.create("owned", new RecordingLoader(true, loads, deleted));
+        owned->load();
+        EXPECT_EQ(1, loads);
+        EXPECT_EQ(0, manager.counters.loads);
+        EXPECT_EQ(0, deleted);
+    }
+    EXPECT_EQ(1, deleted);
+
+    RecordingLoader kept(false, loads, deleted);
+    {
+        CountingManager manager;
+        manager.create("kept", &kept)->load();
+    }
+    EXPECT_EQ(2, loads);
+    EXPECT_EQ(1, deleted);
+}
+
+TEST(ResourceManager, OwningLoaderIsDeletedWhenNoNewResourceTakesIt) {
+    int loads = 0, deleted = 0;
+    CountingManager manager;
+    ResourcePtr first = manager.create("text", new RecordingLoader(true, loads, deleted));
+    ResourcePtr again = manager.create("text", new RecordingLoader(true, loads, deleted));
+    EXPECT_EQ(first.get(), again.get());
+    EXPECT_EQ(1, deleted);
+    EXPECT_FALSE(manager.create("", new RecordingLoader(true, loads, deleted)));
+    EXPECT_EQ(2, deleted);
+    manager.refuse = true;
+    EXPECT_FALSE(manager.create("refused", new RecordingLoader(true, loads, deleted)));
+    EXPECT_EQ(3, deleted);
+}
+
+TEST(ResourceManager, UnreferencedRulesActOnlyOnResourcesNobodyElseHolds) {
+    CountingManager manager;
+    ResourcePtr held = manager.create("held");
+    manager.create("loose")->load();
+    held->load();
+    ResourceHandle looseHandle = manager.getByName("loose")->getHandle();
+
+    manager.unloadUnreferenced();
+    EXPECT_EQ(Resource::Loaded, held->getState());
+    EXPECT_EQ(Resource::Unloaded, manager.getByHandle(looseHandle)->getState());
+    EXPECT_EQ(0, manager.counters.destroyed);
+
+    manager.removeUnreferenced();
+    EXPECT_EQ(1, manager.counters.destroyed);
+    EXPECT_EQ(1u, manager.size());
+    EXPECT_FALSE(manager.getByName("loose"));
+    EXPECT_FALSE(manager.getByHandle(looseHandle));
+    EXPECT_EQ(held.get(), manager.getByName("held").get());
+}
+
+TEST(ResourceManager, DestroyingAResourceUnloadsIt) {
+    CountingManager manager;
+    manager.create("gone")->load();
+    manager.removeUnreferenced();
+    EXPECT_EQ(1, manager.counters.unloads);
+    EXPECT_EQ(1, manager.counters.destroyed);
+}
+
+TEST(ResourceManager, UnloadAllAndReloadAllReachEveryResource) {
+    CountingManager manager;
+    std::vector<ResourcePtr> held;
+    for (const char* name : {"a", "b", "c"}) {
+        held.push_back(manager.create(name));
+        held.back()->load();
+    }
+    manager.reloadAll();
+    EXPECT_EQ(6, manager.counters.loads);
+    manager.unloadAll();
+    for (const ResourcePtr& resource : held)
+        EXPECT_EQ(Resource::Unloaded, resource->getState());
+}
+
+TEST(ResourceManager, ReloadAllCopesWithLoadsThatCreateMoreResources) {
+    CountingManager manager;
+    std::vector<ResourcePtr> held;
+    for (int i = 0; i < 8; ++i) {
+        ResourcePtr resource = manager.create("file" + std::to_string(i));
+        // Like a data file loading its includes: every load adds resources to the same cache.
+        static_cast<CountingResource&>(*resource).duringLoad = [&manager, &held, i] {
+            for (int j = 0; j < 16; ++j)
+                held.push_back(manager.create("include" + std::to_string(i) + "_" +
+                                              std::to_string(held.size())));
+        };
+        resource->load();
+    }
+    std::size_t before = manager.size();
+    manager.reloadAll();
+    EXPECT_EQ(before + 8 * 16, manager.size());
+}

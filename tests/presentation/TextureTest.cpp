@@ -1,0 +1,174 @@
+#include "presentation/Texture.h"
+
+#include "presentation/TextureManager.h"
+#include "support/GlContext.h"
+#include "support/ProgramRun.h"
+
+#include <SDL_opengl.h>
+
+namespace {
+const Rgba red{255, 0, 0, 255};
+const Rgba green{0, 255, 0, 255};
+const Rgba blue{0, 0, 255, 255};
+const Rgba white{255, 255, 255, 255};
+const Rgba grey{128, 128, 128, 255};
+
+std::string image(const std::string& file) {
+    return std::string(VANTORIX_TEST_DATA_DIR) + "/images/" + file;
+}
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+std::string videoLog() {
+    return readTextFile("VideoSystemLog.txt");
+}
+std::string mainLog() {
+    return readTextFile("VantorixLog.txt");
+}
+
+// The whole view, texture coordinates (0, 0) at the bottom-left to (s, s) at the top-right.
+void drawTextured(const Texture& texture, float s, const Rgba& colour) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.getTextureName());
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glColor4ub(colour.r, colour.g, colour.b, colour.a);
+    const GLfloat corners[] = {-400, -300, 400, -300, 400, 300, -400, 300};
+    const GLfloat coordinates[] = {0, 0, s, 0, s, s, 0, s};
+    const GLubyte order[] = {0, 1, 2, 0, 2, 3};
+    glVertexPointer(2, GL_FLOAT, 0, corners);
+    glTexCoordPointer(2, GL_FLOAT, 0, coordinates);
+    glDrawElements(GL_TRIANGLES, 6, GL_UNSIGNED_BYTE, order);
+    glDisable(GL_TEXTURE_2D);
+}
+
+class OneColourLoader : public ManualResourceLoader {
+public:
+    explicit OneColourLoader(GLuint* boundDuringLoad) : boundDuringLoad(boundDuringLoad) {}
+    void loadResource(Resource*) override {
+        GLint bound = 0;
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        *boundDuringLoad = bound;
+        std::vector<GLubyte> pixels(4 * 4 * 4, 128);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 4, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    }
+    bool deleteWithResource() override { return true; }
+
+private:
+    GLuint* boundDuringLoad;
+};
+} // namespace
+
+using TextureTest = GlContextTest;
+
+TEST_F(TextureTest, RgbaImageLoadsAndDrawsTheRightWayUp) {
+    TexturePtr texture = textures().getTexture(image("Quadrants64x32.png"));
+    ASSERT_TRUE(texture);
+    EXPECT_EQ(0u, texture->getTextureName());
+    texture->load();
+    EXPECT_FALSE(texture->loadFailed());
+    EXPECT_NE(0u, texture->getTextureName());
+
+    drawTextured(*texture, 1, white);
+    EXPECT_EQ(red, readPixel(10, 110));
+    EXPECT_EQ(green, readPixel(150, 110));
+    EXPECT_EQ(blue, readPixel(10, 10));
+    EXPECT_EQ(white, readPixel(150, 10));
+}
+
+TEST_F(TextureTest, TwentyFourBitImageLogsOnlyToTheVideoLogAndDrawsBlank) {
+    std::string name = image("Rgb24Bit64x64.png");
+    TexturePtr texture = textures().getTexture(name);
+    texture->load();
+    EXPECT_TRUE(texture->loadFailed());
+    EXPECT_EQ(Resource::Loaded, texture->getState());
+    EXPECT_NE(0u, texture->getTextureName());
+    std::string warning = "Warning: texture " + name + "was not of bitdepth 32, aborting load";
+    EXPECT_TRUE(contains(videoLog(), warning));
+    EXPECT_FALSE(contains(mainLog(), warning));
+
+    drawTextured(*texture, 1, grey);
+    EXPECT_EQ(grey, readPixel(80, 60));
+}
+
+TEST_F(TextureTest, NonPowerOfTwoImageLogsItsFormatAndFallsBackBlank) {
+    std::string name = image("Rgba100x100.png");
+    TexturePtr texture = textures().getTexture(name);
+    texture->load();
+    EXPECT_TRUE(texture->loadFailed());
+    std::string warning =
+        "Warning: invalid image format for texture " + name + ": bpp: 32 width: 100 height: 100.";
+    EXPECT_TRUE(contains(videoLog(), warning));
+    EXPECT_TRUE(contains(mainLog(), warning));
+}
+
+TEST_F(TextureTest, MissingFileLogsTheBlankTextureMessage) {
+    std::string name = image("NoSuchImage.png");
+    TexturePtr texture = textures().getTexture(name);
+    texture->load();
+    EXPECT_TRUE(texture->loadFailed());
+    std::string message = "Error attempting to load texture " + name + "; using blank texture.";
+    EXPECT_TRUE(contains(videoLog(), message));
+    EXPECT_TRUE(contains(mainLog(), message));
+}
+
+TEST_F(TextureTest, EmptyNameGivesNoTexture) {
+    EXPECT_FALSE(textures().getTexture(""));
+}
+
+TEST_F(TextureTest, RepeatIsAppliedAtOnceToALoadedTextureAndTiles) {
+    TexturePtr texture = textures().getTexture(image("Quadrants64x32.png"));
+    texture->load();
+    GLint wrap = 0;
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap);
+    EXPECT_EQ(GL_CLAMP, wrap);
+
+    texture->setRepeat(true);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap);
+    EXPECT_EQ(GL_REPEAT, wrap);
+    // Two tiles across and up: the top-left of the window is again a top-left quadrant, and
+    // just right of the centre a new tile starts.
+    drawTextured(*texture, 2, white);
+    EXPECT_EQ(red, readPixel(5, 115));
+    EXPECT_EQ(green, readPixel(75, 115));
+    EXPECT_EQ(red, readPixel(85, 115));
+
+    texture->setRepeat(false);
+    EXPECT_TRUE(texture->getRepeat());
+}
+
+TEST_F(TextureTest, RepeatSetBeforeLoadingIsUsedWhenTheTextureLoads) {
+    TexturePtr texture = textures().getTexture(image("Quadrants64x32.png"));
+    texture->setRepeat(true);
+    texture->load();
+    GLint wrap = 0;
+    glBindTexture(GL_TEXTURE_2D, texture->getTextureName());
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap);
+    EXPECT_EQ(GL_REPEAT, wrap);
+}
+
+TEST_F(TextureTest, UnloadDeletesTheGlTextureAndReloadMakesANewOne) {
+    TexturePtr texture = textures().getTexture(image("Quadrants64x32.png"));
+    texture->load();
+    GLuint name = texture->getTextureName();
+    texture->unload();
+    EXPECT_EQ(0u, texture->getTextureName());
+    EXPECT_FALSE(glIsTexture(name));
+    texture->load();
+    EXPECT_NE(0u, texture->getTextureName());
+    textures().reloadAll();
+    EXPECT_EQ(Resource::Loaded, texture->getState());
+    EXPECT_TRUE(glIsTexture(texture->getTextureName()));
+}
+
+TEST_F(TextureTest, LoaderUploadsTheImageIntoTheBoundTexture) {
+    GLuint bound = 0;
+    TexturePtr texture = textures().getTexture("generated sheet", new OneColourLoader(&bound));
+    texture->load();
+    EXPECT_FALSE(texture->loadFailed());
+    EXPECT_EQ(texture->getTextureName(), bound);
+    drawTextured(*texture, 1, white);
+    Rgba seen = readPixel(80, 60);
+    EXPECT_NEAR(128, seen.r, 1);
+    EXPECT_NEAR(128, seen.b, 1);
+}

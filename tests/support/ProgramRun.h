@@ -1,0 +1,73 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// A fresh directory under the system's temporary directory, removed with everything in it when
+// the object goes (kept when the environment variable VANTORIX_KEEP_SCRATCH is set, to look at
+// a failed run).
+class ScratchDirectory {
+public:
+    explicit ScratchDirectory(const std::string& prefix = "vantorix-test");
+    ~ScratchDirectory();
+    ScratchDirectory(const ScratchDirectory&) = delete;
+    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+
+    const std::filesystem::path& path() const { return root; }
+    std::filesystem::path file(const std::string& relative) const { return root / relative; }
+
+private:
+    std::filesystem::path root;
+};
+
+// The whole file, or an empty string when it cannot be read.
+std::string readTextFile(const std::filesystem::path& path);
+void writeTextFile(const std::filesystem::path& path, const std::string& text);
+
+struct RunOptions {
+    // Empty: the current directory.
+    std::filesystem::path workingDirectory;
+    // When above 0, the program is sent SIGTERM after this many seconds (the usual way to end a
+    // run of the game, which otherwise loops until the window closes).
+    double terminateAfterSeconds = 0;
+    // Safety net: SIGKILL after this many seconds.
+    double killAfterSeconds = 120;
+    // Fed to the program's standard input, which is then closed.
+    std::string standardInput;
+};
+
+struct RunResult {
+    std::string standardOutput;
+    std::string standardError;
+    // True when the program ended by exit; exitStatus is then its status.
+    bool exited = false;
+    int exitStatus = -1;
+    // The signal that ended it, or 0.
+    int signal = 0;
+    bool terminatedByTimeout = false;
+    bool killedByTimeout = false;
+};
+
+// Runs program with arguments (argv[0] is the program) and waits for it, capturing both output
+// streams. The environment (DISPLAY among it) is inherited.
+RunResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                     const RunOptions& options = RunOptions());
+
+// A run of the game binary in a fresh working directory that sees the project's data/ as
+// ./data (a symbolic link, or a copy a test may change). Log files and screenshots the game
+// writes stay in directory() until the object goes.
+class GameRun {
+public:
+    enum class Data { Linked, Copied };
+    explicit GameRun(Data data = Data::Linked);
+
+    // The working directory option is replaced by the run's directory.
+    RunResult run(const std::vector<std::string>& arguments,
+                  RunOptions options = RunOptions()) const;
+    const std::filesystem::path& directory() const { return scratch.path(); }
+    std::string readFile(const std::string& relative) const;
+
+private:
+    ScratchDirectory scratch;
+};
