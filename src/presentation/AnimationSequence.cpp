@@ -1,17 +1,12 @@
 #include "presentation/AnimationSequence.h"
 
 #include "core/LogFile.h"
-#include "core/LogManager.h"
 #include "presentation/AnimationSequenceManager.h"
+#include "world/XmlElementLookup.h"
 #include "world/XmlFile.h"
-#include "world/XmlFileManager.h"
+#include "world/XmlReading.h"
 
-#include <boost/thread/recursive_mutex.hpp>
 #include <tinyxml.h>
-
-namespace {
-const char* const xmlLogName = "XmlSystemLogFile.txt";
-} // namespace
 
 const std::string& AnimationSequence::elementType() {
     static const std::string type = "AnimationSequence";
@@ -27,53 +22,20 @@ AnimationSequence::~AnimationSequence() {
 }
 
 void AnimationSequence::writeLog(const std::string& message, int level) {
-    LogManager* logs = LogManager::getSingletonPtr();
-    LogFile* log = logs ? logs->getLog(xmlLogName) : nullptr;
-    if (log)
-        log->write(message, level);
-}
-
-boost::shared_ptr<XmlFile> AnimationSequence::findFile() {
-    XmlFileManager* files = XmlFileManager::getSingletonPtr();
-    if (!files)
-        return boost::shared_ptr<XmlFile>();
-    if (!fileHint.empty()) {
-        auto hinted = boost::dynamic_pointer_cast<XmlFile>(files->create(fileHint));
-        if (hinted) {
-            hinted->load();
-            if (hinted->hasElement(elementType(), getName()))
-                return hinted;
-        }
-    }
-    std::string path = files->getFileName(elementType(), getName());
-    if (path.empty())
-        return boost::shared_ptr<XmlFile>();
-    auto found = boost::dynamic_pointer_cast<XmlFile>(files->create(path));
-    if (found)
-        found->load();
-    return found;
+    writeXmlLog(message, level);
 }
 
 void AnimationSequence::loadImpl() {
     setLoadFailed(false);
-    const std::string prefix = "Error: Loading " + elementType() + " " + getName();
-    boost::shared_ptr<XmlFile> file = findFile();
-    const TiXmlElement* element = nullptr;
-    if (file) {
-        boost::recursive_mutex::scoped_lock lock(file->getMutex());
-        file->load();
-        element = file->getElement(elementType(), getName());
-        if (element) {
-            loadFromElement(*element, *file);
-            return;
-        }
-    }
-    writeLog(prefix + ": cannot find element name in any loaded xml files.", LogFile::Important);
-    setLoadFailed(true);
+    // Logs a missing element and marks this sequence loadFailed by itself; on success it holds
+    // the file's lock until the element has been read.
+    XmlElementLookup lookup(elementType(), *this, fileHint);
+    if (lookup)
+        loadFromElement(*lookup.getElement(), *lookup.getFile(), lookup.getMessagePrefix());
 }
 
-void AnimationSequence::loadFromElement(const TiXmlElement& element, XmlFile& file) {
-    const std::string prefix = "Error: Loading " + elementType() + " " + getName();
+void AnimationSequence::loadFromElement(const TiXmlElement& element, XmlFile& file,
+                                        const std::string& prefix) {
     const char* typeAttribute = element.Attribute("type");
     std::string type = typeAttribute ? typeAttribute : "";
     AnimationSequenceManager* sequences = AnimationSequenceManager::getSingletonPtr();

@@ -51,7 +51,8 @@ public:
 
     // Null unless loaded without failure.
     const Data* getData() const { return data.get(); }
-    // The data file to look in before asking the XmlFileManager; empty for none.
+    // The data file to look in before asking the XmlFileManager; empty for none. Loading sets it
+    // to the file the element was found in.
     const std::string& getFileHint() const { return fileHint; }
     void setFileHint(const std::string& hint) { fileHint = hint; }
 
@@ -63,8 +64,7 @@ protected:
     void unloadImpl() override;
 
 private:
-    boost::shared_ptr<XmlFile> findFile();
-    void loadFromElement(const TiXmlElement& element, XmlFile& file);
+    void loadFromElement(const TiXmlElement& element, XmlFile& file, const std::string& prefix);
 
     std::unique_ptr<Data> data;
     std::string fileHint;

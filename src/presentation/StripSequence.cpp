@@ -3,7 +3,7 @@
 #include "core/LogFile.h"
 #include "core/myexception.h"
 #include "world/XmlFile.h"
-#include "world/XmlFileManager.h"
+#include "world/XmlReading.h"
 
 #include <tinyxml.h>
 
