@@ -256,8 +256,7 @@ void Animatable::update(double time) {
     // is not overwritten by it.
     if (announceEnd) {
         endAnnounced = true;
-        getEntity()->sendEvent(
-            EventPtr(new AnimationEvent(currentName, AnimationEvent::Ended)));
+        getEntity()->sendEvent(EventPtr(new AnimationEvent(currentName, AnimationEvent::Ended)));
     }
 }
 

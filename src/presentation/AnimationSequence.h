@@ -45,8 +45,7 @@ public:
 
     static const std::string& elementType();
 
-    AnimationSequence(const std::string& name, ResourceHandle handle,
-                      ManualResourceLoader* loader);
+    AnimationSequence(const std::string& name, ResourceHandle handle, ManualResourceLoader* loader);
     ~AnimationSequence() override;
 
     // Null unless loaded without failure.

@@ -14,7 +14,8 @@
 // Made by the main program after the XmlFileManager (its constructor registers the element type
 // there, so it must exist before the first data file is loaded) and destroyed before it. The
 // registry owns its prototypes.
-class AnimationSequenceManager : public ResourceManager, public Singleton<AnimationSequenceManager> {
+class AnimationSequenceManager : public ResourceManager,
+                                 public Singleton<AnimationSequenceManager> {
 public:
     // Raises the singleton dereference message when there is no XmlFileManager.
     AnimationSequenceManager();

@@ -269,7 +269,8 @@ void RenderManager::updateProcess(double seconds) {
         if (!entries.count(renderable))
             continue;
         Entity* entity = renderable->getEntity();
-        auto animatable = entity ? entity->getComponent<Animatable>(Animatable::typeName()) : nullptr;
+        auto animatable =
+            entity ? entity->getComponent<Animatable>(Animatable::typeName()) : nullptr;
         if (animatable)
             animatable->advance(seconds);
     }

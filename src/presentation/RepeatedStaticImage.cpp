@@ -52,7 +52,8 @@ bool RepeatedStaticImage::updateGeometry() {
     Entity* entity = getEntity();
     SceneManager* scene = entity ? entity->getSceneManager() : nullptr;
     Entity* cameraEntity = scene ? scene->findEntity(cameraName) : nullptr;
-    Camera* camera = cameraEntity ? cameraEntity->getComponent<Camera>(Camera::typeName()) : nullptr;
+    Camera* camera =
+        cameraEntity ? cameraEntity->getComponent<Camera>(Camera::typeName()) : nullptr;
     SceneNode* cameraNode = cameraEntity ? cameraEntity->getNode() : nullptr;
     if (!camera || !cameraNode || !getNode())
         return StaticImage::updateGeometry();

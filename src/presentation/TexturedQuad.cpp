@@ -1,6 +1,7 @@
 #include "presentation/TexturedQuad.h"
 
 #include "core/ParamList.h"
+#include "physics/WorldTransform.h"
 #include "presentation/TextureManager.h"
 #include "world/SceneNode.h"
 
@@ -106,8 +107,13 @@ bool TexturedQuad::updateGeometry() {
     if (!geometryDirty && position == cachedPosition && orientation == cachedOrientation &&
         scale == cachedScale)
         return false;
+    WorldTransform frame;
+    frame.matrix = node->getWorldMatrix();
+    frame.position = position;
+    frame.orientation = orientation;
+    frame.scale = scale;
     world = local;
-    world.transform(*node);
+    world.transform(frame);
     setVerticesFrom(world);
     // Kept with the geometry rather than in getBoundingBox, so that a recompute triggered by
     // worldBox() or renderOperation() cannot leave a stale bound behind for culling.

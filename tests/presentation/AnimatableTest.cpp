@@ -1,5 +1,5 @@
-#include "core/myexception.h"
 #include "presentation/Animatable.h"
+#include "core/myexception.h"
 #include "presentation/AnimateAndDie.h"
 #include "presentation/AnimationActionEvent.h"
 #include "presentation/AnimationEvent.h"
@@ -164,8 +164,8 @@ TEST_F(AnimatableTest, OccludedAnimationShowsOnlyItsLeftQuarter) {
 
 TEST_F(AnimatableTest, SequenceProblemsAreLoggedAndTheirAnimationsSkipped) {
     ParamList list = params({{"zOrder", "1"}, {"animation", "mystery"}});
-    const char* sequences[] = {"Mystery", "Bandless", "Frameless", "Lost", "Lengthless",
-                               "Absent", "Bands"};
+    const char* sequences[] = {"Mystery",    "Bandless", "Frameless", "Lost",
+                               "Lengthless", "Absent",   "Bands"};
     for (int i = 0; i < 7; ++i) {
         std::string index = std::to_string(i);
         list.set("sequence" + index, sequences[i]);
@@ -208,11 +208,12 @@ TEST_F(AnimatableTest, ActionEventsSwitchAnimationsAndMoveThePosition) {
     entity->sendEvent(start);
     EXPECT_EQ("run", animatable->getCurrentName());
     EXPECT_EQ(3, band(*animatable));
-    entity->sendEvent(EventPtr(prototype.createNew(params({{"action", "SetPosition"}, {"pos", "0.1"}}))));
+    entity->sendEvent(
+        EventPtr(prototype.createNew(params({{"action", "SetPosition"}, {"pos", "0.1"}}))));
     EXPECT_EQ(0, band(*animatable));
     // A script naming an animation that does not exist is logged, not thrown.
-    EXPECT_NO_THROW(entity->sendEvent(EventPtr(
-        prototype.createNew(params({{"action", "SetAnimation"}, {"name", "fly"}})))));
+    EXPECT_NO_THROW(entity->sendEvent(
+        EventPtr(prototype.createNew(params({{"action", "SetAnimation"}, {"name", "fly"}})))));
     EXPECT_EQ("run", animatable->getCurrentName());
 }
 

@@ -1,5 +1,5 @@
-#include "core/myexception.h"
 #include "presentation/Camera.h"
+#include "core/myexception.h"
 #include "presentation/FollowingCamera.h"
 #include "support/RenderFixture.h"
 #include "world/Entity.h"

@@ -2,8 +2,8 @@
 
 #include "presentation/AnimationSequenceManager.h"
 #include "presentation/Camera.h"
-#include "presentation/StripSequence.h"
 #include "presentation/RenderManager.h"
+#include "presentation/StripSequence.h"
 #include "presentation/VideoManager.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
@@ -90,7 +90,8 @@ void AnimationFixture::SetUp() {
 
     std::string text = readWholeFile(dataFile("Sequences.xml"));
     const std::string placeholder = "@DATA@";
-    text.replace(text.find(placeholder), placeholder.size(), VANTORIX_TEST_DATA_DIR);
+    for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder))
+        text.replace(at, placeholder.size(), VANTORIX_TEST_DATA_DIR);
     sequenceFile = "./RenderSequences-" + std::to_string(getpid()) + ".xml";
     std::ofstream(sequenceFile) << text;
     XmlFilePtr file = files->getFile(sequenceFile);

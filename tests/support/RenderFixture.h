@@ -1,7 +1,11 @@
 #pragma once
 
 #include "core/ParamList.h"
+#include "presentation/AnimationSequenceManager.h"
+#include "presentation/RenderManager.h"
 #include "support/GlContext.h"
+#include "world/SceneManager.h"
+#include "world/XmlFileManager.h"
 
 #include <initializer_list>
 #include <memory>
@@ -11,8 +15,6 @@
 
 class Component;
 class Entity;
-class RenderManager;
-class SceneManager;
 
 // A real window (see GlContextTest) with a texture cache, a scene and a RenderManager connected
 // to it and running as one of the scene's processes. The default window is 160 x 120 pixels, so
@@ -23,8 +25,8 @@ protected:
     void TearDown() override;
 
     // A new entity with the components, placed as a root of the scene at the position.
-    Entity* addEntity(const std::string& name, std::vector<Component*> components,
-                      double x = 0.0, double y = 0.0);
+    Entity* addEntity(const std::string& name, std::vector<Component*> components, double x = 0.0,
+                      double y = 0.0);
     // Clears the colour buffer and renders the scene through the main camera.
     void drawFrame();
     // One step of the scene's processes (the animation clock among them).
@@ -39,9 +41,6 @@ protected:
     std::unique_ptr<SceneManager> scene;
     std::unique_ptr<RenderManager> renderer;
 };
-
-class AnimationSequenceManager;
-class XmlFileManager;
 
 // RenderFixture plus the XML file cache and the animation sequence cache with "StripSequence"
 // registered, and tests/data/render/Sequences.xml loaded (from a copy that points its search
