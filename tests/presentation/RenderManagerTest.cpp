@@ -44,6 +44,7 @@ public:
     const OrientedBox& worldBox() override { return box; }
     const OrientedBox& localBox() const override { return box; }
     const AxisAlignedBox& getBoundingBox() override { return bound; }
+    void setZOrder(double value) { z = value; }
 
 private:
     const std::uint8_t indices[4] = {0, 1, 2, 3};
@@ -107,6 +108,23 @@ TEST_F(RenderManagerTest, EqualZOrderIsDrawnInAddressOrder) {
     EXPECT_EQ(later == first ? red : blue, worldPixel(0, 0));
 }
 
+TEST_F(RenderManagerTest, ZOrderChangedLaterKeepsTheDrawingPlaceAndTheEntryRemovable) {
+    addCamera();
+    const AxisAlignedBox square(Vector2(-50, -50), Vector2(50, 50));
+    auto plain = new FramedRenderable(square, square, 2.0);
+    Entity* entity = addEntity("plain", {plain});
+    addEntity("picture", {image("Red8.png", 1.0)});
+    for (double z : {0.0, 5.0, -3.0, 7.0})
+        plain->setZOrder(z);
+    drawFrame();
+    EXPECT_EQ(blue, worldPixel(0, 0));
+    ASSERT_TRUE(entity->removeComponent(plain));
+    delete plain;
+    EXPECT_EQ(1u, renderer->renderableCount());
+    drawFrame();
+    EXPECT_EQ(red, worldPixel(0, 0));
+}
+
 TEST_F(RenderManagerTest, BoundTouchingTheViewEdgeIsCulled) {
     addCamera();
     const AxisAlignedBox wholeView(Vector2(-400, -300), Vector2(400, 300));
@@ -121,6 +139,16 @@ TEST_F(RenderManagerTest, BoundTouchingTheViewEdgeIsCulled) {
     addEntity("overlapping", {overlapping});
     drawFrame();
     EXPECT_EQ(blue, worldPixel(0, 0));
+}
+
+TEST_F(RenderManagerTest, RecordWithoutTextureDrawsItsPlainColourAfterATexturedOne) {
+    addCamera();
+    addEntity("picture", {image("Red8.png", 1.0)});
+    const AxisAlignedBox square(Vector2(-50, -50), Vector2(50, 50));
+    addEntity("plain", {new FramedRenderable(square, square, 2.0)});
+    drawFrame();
+    EXPECT_EQ(blue, worldPixel(0, 0));
+    EXPECT_EQ(red, worldPixel(80, 0));
 }
 
 TEST_F(RenderManagerTest, CameraFollowsItsEntityAndScale) {
