@@ -4,10 +4,12 @@
 #include "core/LogFile.h"
 #include "core/myexception.h"
 #include "world/Component.h"
-#include "world/ContentElement.h"
 #include "world/Entity.h"
 #include "world/EntityTemplateManager.h"
+#include "world/XmlElementLookup.h"
 #include "world/XmlFile.h"
+#include "world/XmlFileManager.h"
+#include "world/XmlReading.h"
 
 #include <tinyxml.h>
 
@@ -92,12 +94,10 @@ std::string EntityTemplate::warningPrefix() const {
 
 void EntityTemplate::loadImpl() {
     setLoadFailed(false);
-    ContentElement found(typeName, getName(), fileHint, errorPrefix());
-    if (!found.get()) {
-        setLoadFailed(true);
+    XmlElementLookup found(typeName, *this, fileHint);
+    if (!found)
         return;
-    }
-    loadFrom(found.get(), found.getFile()->getSearchDirectories());
+    loadFrom(found.getElement(), found.getFile()->getSearchDirectories());
     writeXmlLog(std::string("Loaded ") + typeName + " " + getName() + ".", LogFile::Information);
 }
 
@@ -371,7 +371,8 @@ Entity* EntityTemplate::createEntity(const std::string& entityName, const ParamL
     std::lock_guard<boost::recursive_mutex> lock(getMutex());
     if (getState() != Loaded || loadFailed())
         return nullptr;
-    if (!xmlLog())
+    XmlFileManager* files = XmlFileManager::getSingletonPtr();
+    if (!files || !files->getLog())
         throw myexception("creating entity after XmlFileManager shut down.");
 
     std::vector<Component*> made;
@@ -380,7 +381,7 @@ Entity* EntityTemplate::createEntity(const std::string& entityName, const ParamL
             made.push_back(component);
     }
     Entity* entity = new Entity(entityName);
-    entity->attachComponents(made);
+    entity->addComponents(made);
     return entity;
 }
 

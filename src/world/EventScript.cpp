@@ -5,10 +5,11 @@
 #include "core/LogFile.h"
 #include "core/ParamList.h"
 #include "core/PointerValidator.h"
-#include "world/ContentElement.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
+#include "world/XmlElementLookup.h"
 #include "world/XmlFile.h"
+#include "world/XmlReading.h"
 
 #include <tinyxml.h>
 
@@ -54,14 +55,12 @@ std::string EventScript::errorPrefix() const {
 void EventScript::loadImpl() {
     setLoadFailed(false);
     events.clear();
-    ContentElement found(typeName, getName(), fileHint, errorPrefix());
-    if (!found.get()) {
-        setLoadFailed(true);
+    XmlElementLookup found(typeName, *this, fileHint);
+    if (!found)
         return;
-    }
     std::vector<Record> records;
     std::size_t count = 0;
-    for (TiXmlElement* child = found.get()->FirstChildElement("Event"); child;
+    for (TiXmlElement* child = found.getElement()->FirstChildElement("Event"); child;
          child = child->NextSiblingElement("Event"), ++count) {
         Entry entry;
         if (!readEvent(child, entry))
@@ -70,7 +69,7 @@ void EventScript::loadImpl() {
     }
     if (records.empty())
         writeXmlLog(std::string("Warning: Loading ") + typeName + " " + getName() +
-                        positionText(found.get()) + ": no events were found.",
+                        positionText(found.getElement()) + ": no events were found.",
                     LogFile::Important);
     std::stable_sort(records.begin(), records.end(), [](const Record& a, const Record& b) {
         return a.time < b.time || (a.time == b.time && a.count < b.count);

@@ -1,12 +1,13 @@
 #include "world/SceneTemplate.h"
 
 #include "core/LogFile.h"
-#include "world/ContentElement.h"
 #include "world/Entity.h"
 #include "world/EntityTemplateManager.h"
 #include "world/SceneManager.h"
 #include "world/SceneTemplateManager.h"
+#include "world/XmlElementLookup.h"
 #include "world/XmlFile.h"
+#include "world/XmlReading.h"
 
 #include <tinyxml.h>
 
@@ -123,14 +124,11 @@ bool SceneTemplate::readOrientation(const std::string& text, Vector2& destinatio
 }
 
 bool SceneTemplate::readSpace(const std::string& text, SceneNode::TransformSpace& destination) {
-    if (text == "Local")
-        destination = SceneNode::Local;
-    else if (text == "Parent")
-        destination = SceneNode::Parent;
-    else if (text == "World")
-        destination = SceneNode::World;
-    else
+    std::istringstream stream(text);
+    SceneNode::TransformSpace value = destination;
+    if (!(stream >> value))
         return false;
+    destination = value;
     return true;
 }
 
@@ -140,12 +138,10 @@ std::string SceneTemplate::errorPrefix() const {
 
 void SceneTemplate::loadImpl() {
     setLoadFailed(false);
-    ContentElement found(typeName, getName(), fileHint, errorPrefix());
-    if (!found.get()) {
-        setLoadFailed(true);
+    XmlElementLookup found(typeName, *this, fileHint);
+    if (!found)
         return;
-    }
-    TiXmlElement* element = found.get();
+    TiXmlElement* element = found.getElement();
     inlineFlag = false;
     readBoolAttribute(element, "inline", inlineFlag);
     for (TiXmlElement* child = element->FirstChildElement("SceneNode"); child;
@@ -259,8 +255,8 @@ std::size_t SceneTemplate::buildNode(std::size_t index, SceneNode* parent,
         node->setOrientation(description.ori, description.space);
         node->setScale(description.scl, description.space);
     }
-    node->setInheritOrientation(description.inheritOri);
-    node->setInheritScale(description.inheritScl);
+    node->setInheritOri(description.inheritOri);
+    node->setInheritScl(description.inheritScl);
     ++budget.built;
 
     if (description.entityTemplate) {
