@@ -6,6 +6,11 @@
 #include "core/LogManager.h"
 #include "core/MainLoop.h"
 #include "core/MasterProcessManager.h"
+#include "core/TypeRegistry.h"
+#include "presentation/TextureManager.h"
+#include "presentation/VideoManager.h"
+
+#include <GL/gl.h>
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
@@ -21,6 +26,8 @@ struct Engine {
     std::unique_ptr<LogManager> logs;
     bool sdlStarted = false;
     std::unique_ptr<MasterProcessManager> master;
+    // Deletes the texture manager when it goes.
+    std::unique_ptr<VideoManager> video;
     std::unique_ptr<EventFactory> eventFactory;
     std::unique_ptr<MainLoop> loop;
 };
@@ -32,9 +39,6 @@ void setCaptionAndIcon() {
         SDL_WM_SetIcon(icon, nullptr);
         SDL_FreeSurface(icon);
     }
-}
-
-void registerTypes() { /* every component and event type, in the registry's order */
 }
 
 // Tears down the current screen and builds the next one. No screen can be built yet, so the
@@ -60,14 +64,19 @@ MainLoop::Hooks loopHooks() {
         return MainLoop::FrameStart::ScreenChanged;
     };
     hooks.step = stepSimulation;
-    hooks.draw = [] {};
+    hooks.draw = [] {
+        if (!renderingEnabled || !VideoManager::getSingletonPtr())
+            return;
+        glClear(GL_COLOR_BUFFER_BIT);
+        SDL_GL_SwapBuffers();
+    };
     hooks.entityCount = [] { return std::uint32_t(0); };
     hooks.reportFps = [](double fps) { std::cout << "FPS: " << fps << std::endl; };
     return hooks;
 }
 
 // Returns false when SDL could not start.
-bool startUp(Engine& engine) {
+bool startUp(Engine& engine, const VideoMode& mode) {
     engine.logs = std::make_unique<LogManager>();
     engine.logs->openLog("VantorixLog.txt", 1, true, true);
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) < 0) {
@@ -77,8 +86,10 @@ bool startUp(Engine& engine) {
     engine.sdlStarted = true;
     setCaptionAndIcon();
     engine.master = std::make_unique<MasterProcessManager>();
+    engine.video = std::make_unique<VideoManager>(mode);
+    new TextureManager();
     engine.eventFactory = std::make_unique<EventFactory>();
-    registerTypes();
+    registerEventTypes(*engine.eventFactory);
     return true;
 }
 
@@ -96,6 +107,7 @@ void writeStatistics(const Engine& engine) {
 // Destroys whatever exists, in the fixed shut-down order.
 void shutDown(Engine& engine) {
     engine.eventFactory.reset();
+    engine.video.reset();
     engine.master.reset();
     writeStatistics(engine);
     if (engine.sdlStarted)
@@ -107,14 +119,14 @@ void shutDown(Engine& engine) {
 } // namespace
 
 int runApplication(int argc, char* argv[]) {
-    CommandLineSettings settings;
+    VideoMode settings = defaultVideoMode();
     if (!parseCommandLine(argc, argv, settings)) {
         std::cout << usageText(argc > 0 ? argv[0] : "vantorix") << std::flush;
         return -1;
     }
     Engine engine;
     try {
-        if (!startUp(engine)) {
+        if (!startUp(engine, settings)) {
             engine.logs.reset();
             return -1;
         }

@@ -22,7 +22,16 @@ bool readUnsigned(const std::string& text, std::uint32_t& destination) {
 }
 } // namespace
 
-bool parseCommandLine(int argc, const char* const argv[], CommandLineSettings& settings) {
+VideoMode defaultVideoMode() {
+    VideoMode mode;
+    mode.width = 1024;
+    mode.height = 768;
+    mode.bitDepth = 0;
+    mode.fullScreen = false;
+    return mode;
+}
+
+bool parseCommandLine(int argc, const char* const argv[], VideoMode& settings) {
     for (int index = 1; index < argc; index += 2) {
         std::string option = argv[index];
         if (index + 1 >= argc)
@@ -34,7 +43,7 @@ bool parseCommandLine(int argc, const char* const argv[], CommandLineSettings& s
         else if (option == "-height")
             converted = readUnsigned(value, settings.height);
         else if (option == "-depth")
-            converted = readUnsigned(value, settings.depth);
+            converted = readUnsigned(value, settings.bitDepth);
         else if (option == "-fs")
             converted = readValue(value, settings.fullScreen);
         if (!converted)

@@ -5,26 +5,26 @@
 #include <vector>
 
 namespace {
-bool parse(std::vector<const char*> words, CommandLineSettings& settings) {
+bool parse(std::vector<const char*> words, VideoMode& settings) {
     words.insert(words.begin(), "vantorix");
     return parseCommandLine(static_cast<int>(words.size()), words.data(), settings);
 }
 } // namespace
 
 TEST(CommandLine, DefaultsToAWindowAtTheDesktopDepth) {
-    CommandLineSettings settings;
+    VideoMode settings = defaultVideoMode();
     ASSERT_TRUE(parse({}, settings));
     EXPECT_EQ(1024u, settings.width);
     EXPECT_EQ(768u, settings.height);
-    EXPECT_EQ(0u, settings.depth);
+    EXPECT_EQ(0u, settings.bitDepth);
     EXPECT_FALSE(settings.fullScreen);
 }
 
 TEST(CommandLine, ReadsPairsAndLaterRepetitionsWin) {
-    CommandLineSettings settings;
+    VideoMode settings = defaultVideoMode();
     ASSERT_TRUE(parse({"-width", "640", "-fs", "1", "-width", "800", "-depth", "16"}, settings));
     EXPECT_EQ(800u, settings.width);
-    EXPECT_EQ(16u, settings.depth);
+    EXPECT_EQ(16u, settings.bitDepth);
     EXPECT_TRUE(settings.fullScreen);
 }
 
@@ -36,7 +36,7 @@ TEST(CommandLine, RefusesUnknownOptionsBadValuesAndMissingValues) {
                                                             {"-height", "tall"},
                                                             {"-height", "-5"},
                                                             {"640"}}) {
-        CommandLineSettings settings;
+        VideoMode settings = defaultVideoMode();
         EXPECT_FALSE(parse(words, settings)) << words[0];
     }
 }
