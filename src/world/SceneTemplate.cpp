@@ -248,15 +248,21 @@ std::size_t SceneTemplate::buildNode(std::size_t index, SceneNode* parent,
     SceneNode* node;
     if (!parent) {
         node = new SceneNode(description.pos, description.ori, description.scl);
+        node->setInheritOri(description.inheritOri);
+        node->setInheritScl(description.inheritScl);
     } else {
         node = new SceneNode();
         parent->addChild(node);
+        // The flags go between position and the rest: a world position is always reached
+        // through the parent's turn and scale, whatever the flags, while a world orientation or
+        // scale is reached through the parent's only when the node inherits it. Setting the flags
+        // first or last would misplace one or the other for a node that does not inherit.
         node->setPosition(description.pos, description.space);
+        node->setInheritOri(description.inheritOri);
+        node->setInheritScl(description.inheritScl);
         node->setOrientation(description.ori, description.space);
         node->setScale(description.scl, description.space);
     }
-    node->setInheritOri(description.inheritOri);
-    node->setInheritScl(description.inheritScl);
     ++budget.built;
 
     if (description.entityTemplate) {
