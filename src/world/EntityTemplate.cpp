@@ -26,6 +26,13 @@ std::string attributeOrEmpty(const TiXmlElement* element, const char* name, bool
     return present ? std::string(value) : std::string();
 }
 
+// Asked of the type's registered prototype, the one sample every type has.
+bool isFilenameParam(const ComponentFactory& factory, const std::string& type,
+                     const std::string& name) {
+    const Component* sample = factory.prototype(type);
+    return sample && sample->isFilenameParam(name);
+}
+
 std::string errorText(const std::exception& error) {
     return error.what() ? std::string(error.what()) : std::string();
 }
@@ -245,7 +252,7 @@ void EntityTemplate::readComponents(TiXmlElement* element,
         }
 
         for (const auto& param : entry->params) {
-            if (!factory.isFilenameParam(type, param.first))
+            if (!isFilenameParam(factory, type, param.first))
                 continue;
             try {
                 entry->params.set(param.first, resolveFile(param.second, fileDirectories));
@@ -327,7 +334,7 @@ bool EntityTemplate::resolveVariables(const std::string& type, const ComponentEn
             complete = false;
             continue;
         }
-        if (factory.isFilenameParam(type, parameter)) {
+        if (isFilenameParam(factory, type, parameter)) {
             try {
                 value = resolveFile(value, directories);
             } catch (const myexception&) {
