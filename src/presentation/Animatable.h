@@ -41,7 +41,7 @@ public:
 
     static const std::string& typeName();
 
-    explicit Animatable(double zOrder);
+    explicit Animatable(double zOrder = 0.0);
     Animatable(const Animatable& other);
     ~Animatable() override;
     // Parameters: "zOrder" (required); "sequence"+i, "name"+i, "fps"+i, "loop"+i for i = 0, 1,

@@ -11,7 +11,7 @@ class Camera : public Component {
 public:
     static const std::string& typeName();
 
-    explicit Camera(const Vector2& dimensions) : dimensions(dimensions) {}
+    explicit Camera(const Vector2& dimensions = Vector2()) : dimensions(dimensions) {}
     // "dimensions" (a Vector2, required).
     static Vector2 dimensionsFrom(const ParamList& params);
 

@@ -19,7 +19,7 @@ public:
     typedef std::function<Entity*(Component& seeker)> TargetReader;
     static void setTargetReader(TargetReader reader);
 
-    explicit FollowingCamera(const Vector2& dimensions) : Camera(dimensions) {}
+    explicit FollowingCamera(const Vector2& dimensions = Vector2()) : Camera(dimensions) {}
 
     const std::string& getType() const override { return typeName(); }
     Component* createNew(const ParamList& params) const override;

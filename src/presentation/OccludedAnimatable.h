@@ -9,7 +9,8 @@ class OccludedAnimatable : public Animatable, public OccludedQuad {
 public:
     static const std::string& typeName();
 
-    OccludedAnimatable(double zOrder, double minPos, double maxPos, double occlusion);
+    explicit OccludedAnimatable(double zOrder = 0.0, double minPos = 0.0, double maxPos = 1.0,
+                                double occlusion = 1.0);
     OccludedAnimatable(const OccludedAnimatable& other) = default;
     // Parameters of Animatable plus "minPos" (0), "maxPos" (1) and "occlusion" (1).
     static OccludedAnimatable* fromParams(const ParamList& params);

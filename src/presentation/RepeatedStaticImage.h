@@ -12,6 +12,8 @@ class RepeatedStaticImage : public StaticImage {
 public:
     static const std::string& typeName();
 
+    // An empty image without texture or camera: the prototype the factory copies.
+    RepeatedStaticImage() : repeatX(false), repeatY(false) {}
     // Parameters of StaticImage plus "camera", "repeatX" and "repeatY" (all required).
     static RepeatedStaticImage* fromParams(const ParamList& params);
 

@@ -7,6 +7,8 @@ class StaticImage : public TexturedQuad {
 public:
     static const std::string& typeName();
 
+    // An empty image without texture: the prototype the factory copies.
+    StaticImage() : TexturedQuad(OrientedBox(), 0.0) {}
     // texCoords is the part of the texture shown (0..1 spans the image).
     StaticImage(const OrientedBox& localBox, double zOrder, const AxisAlignedBox& texCoords,
                 const std::string& textureFile);

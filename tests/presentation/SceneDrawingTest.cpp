@@ -40,30 +40,17 @@ protected:
         sequences = std::make_unique<AnimationSequenceManager>();
         sequences->registerSequenceType("StripSequence", StripSequence());
         factory = std::make_unique<ComponentFactory>();
-        factory->registerType(Animatable(0.0));
+        // As the start-up registers them: default objects as prototypes.
+        factory->registerType(Animatable());
         factory->registerType(AnimateAndDie());
-        factory->registerType(Camera(Vector2()));
-        factory->registerType(FollowingCamera(Vector2()));
-        factory->registerType(OccludedAnimatable(0.0, 0.0, 1.0, 1.0));
-        registerImages();
+        factory->registerType(Camera());
+        factory->registerType(FollowingCamera());
+        factory->registerType(OccludedAnimatable());
+        factory->registerType(RepeatedStaticImage());
+        factory->registerType(StaticImage());
         XmlFilePtr screen = files->getFile("./Screen.xml");
         screen->load();
         ASSERT_FALSE(screen->loadFailed());
-    }
-    void registerImages() {
-        // The image prototypes need a picture; the factory keeps copies.
-        const std::string picture = "Red8.png";
-        OrientedBox box;
-        AxisAlignedBox whole(Vector2(0, 0), Vector2(1, 1));
-        factory->registerType(StaticImage(box, 0.0, whole, picture));
-        ParamList list = params({{"filename", picture},
-                                 {"texCoord", "(0,0),(1,1)"},
-                                 {"zOrder", "0"},
-                                 {"camera", ""},
-                                 {"repeatX", "false"},
-                                 {"repeatY", "false"}});
-        std::unique_ptr<RepeatedStaticImage> tiled(RepeatedStaticImage::fromParams(list));
-        factory->registerType(*tiled);
     }
     void TearDown() override {
         renderer.reset();
