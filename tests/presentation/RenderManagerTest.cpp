@@ -266,3 +266,16 @@ TEST(RenderManager, RenderingWithoutVideoManagerRaises) {
         EXPECT_STREQ("No video manager to render on.", error.what());
     }
 }
+
+TEST(RenderManager, SceneDestroyedFirstLeavesTheManagerEmptyAndSafe) {
+    auto scene = std::make_unique<SceneManager>();
+    auto renderer = std::make_unique<RenderManager>();
+    renderer->connect(scene.get());
+    scene->addProcess(renderer.get());
+    scene->addNode(Entity::create("camera", {new Camera(Vector2(800, 600))}));
+    ASSERT_NE(nullptr, renderer->getMainCamera());
+    scene.reset();
+    EXPECT_EQ(nullptr, renderer->getMainCamera());
+    EXPECT_EQ(nullptr, renderer->getManager());
+    renderer.reset();
+}
