@@ -20,6 +20,19 @@ namespace {
 
 const char* const typeName = "EntityTemplate";
 
+// Each base loads inside the load of the template that names it, so a long chain of bases is a
+// deep recursion; past this depth the chain is cut rather than the stack exhausted.
+const int maximumBaseDepth = 128;
+int baseDepth = 0;
+
+class BaseDepthGuard {
+public:
+    BaseDepthGuard() { ++baseDepth; }
+    ~BaseDepthGuard() { --baseDepth; }
+    BaseDepthGuard(const BaseDepthGuard&) = delete;
+    BaseDepthGuard& operator=(const BaseDepthGuard&) = delete;
+};
+
 std::string attributeOrEmpty(const TiXmlElement* element, const char* name, bool& present) {
     const char* value = element->Attribute(name);
     present = value != nullptr;
@@ -139,10 +152,19 @@ void EntityTemplate::inheritBases(TiXmlElement* element) {
                         LogFile::Important);
             continue;
         }
+        if (baseDepth >= maximumBaseDepth) {
+            writeXmlLog(where + ": base templates nested more than " +
+                            std::to_string(maximumBaseDepth) + " deep.",
+                        LogFile::Important);
+            continue;
+        }
         EntityTemplatePtr base = manager.getTemplate(baseName, "");
         if (!base)
             continue;
-        base->load();
+        {
+            BaseDepthGuard nested;
+            base->load();
+        }
         if (base->loadFailed()) {
             manager.remove(base->getHandle());
             continue;

@@ -130,6 +130,11 @@ EventScript::EventProcess* EventScript::run(const EventScriptPtr& script, SceneM
 EventScript::EventProcess::EventProcess(const EventScriptPtr& script, SceneManager* scene)
     : script(script), scene(scene), sceneEvents(scene) {}
 
+void EventScript::EventProcess::processAdded() {
+    started = false;
+    startedAt = getManager()->getTotalTime();
+}
+
 bool EventScript::EventProcess::sceneExists() const {
     return PointerValidator<EventManager>::isValid(sceneEvents);
 }
@@ -140,6 +145,11 @@ void EventScript::EventProcess::updateProcess(double seconds) {
     if (!sceneExists() || script->getState() != Loaded) {
         kill();
         return;
+    }
+    if (!started) {
+        started = true;
+        if (getManager()->getTotalTime() == startedAt)
+            return;
     }
     elapsed += seconds;
     // A listener may unload the script or end the scene while an event is delivered, so both are

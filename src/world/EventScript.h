@@ -30,6 +30,7 @@ public:
     class EventProcess : public Process {
     public:
         EventProcess(const boost::shared_ptr<EventScript>& script, SceneManager* scene);
+        void processAdded() override;
         void updateProcess(double seconds) override;
         bool deleteWhenKilled() const override { return true; }
 
@@ -47,6 +48,11 @@ public:
         EventManager* sceneEvents;
         std::size_t next = 0;
         double elapsed = 0.0;
+        // The process list's clock when the run joined it. A run added during a pass of its list
+        // starts with the next pass: otherwise a script that starts itself at time 0 would add a
+        // run that the same pass reaches, and so on without end.
+        double startedAt = 0.0;
+        bool started = false;
     };
 
     EventScript(const std::string& name, ResourceHandle handle, ManualResourceLoader* loader);

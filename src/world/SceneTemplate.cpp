@@ -23,9 +23,22 @@ const char* const typeName = "SceneTemplate";
 // more nodes than memory holds; one instantiation stops here instead.
 const std::size_t maximumNodesPerInstantiation = 100000;
 
-// Loading refuses includes that would form a cycle; this bounds the nesting anyway, so that no
-// sequence of reloads can turn an instantiation into endless recursion.
-const int maximumIncludeDepth = 64;
+// Each included template loads inside the load of the one that includes it; past this depth the
+// chain is cut rather than the stack exhausted.
+const int maximumLoadDepth = 128;
+int loadDepth = 0;
+
+class LoadDepthGuard {
+public:
+    LoadDepthGuard() { ++loadDepth; }
+    ~LoadDepthGuard() { --loadDepth; }
+    LoadDepthGuard(const LoadDepthGuard&) = delete;
+    LoadDepthGuard& operator=(const LoadDepthGuard&) = delete;
+};
+
+// Loading refuses includes that would form a cycle and cuts deep chains; this bounds the nesting
+// of an instantiation anyway, so that no sequence of reloads can make it recurse without end.
+const int maximumIncludeDepth = maximumLoadDepth + 1;
 
 // Shared by the nested calls of one instantiation.
 struct InstantiationBudget {
@@ -211,10 +224,19 @@ void SceneTemplate::readInclude(TiXmlElement* element) {
         return;
     }
     SceneTemplateManager& manager = SceneTemplateManager::getSingleton();
+    if (loadDepth >= maximumLoadDepth) {
+        writeXmlLog(where + ": included templates nested more than " +
+                        std::to_string(maximumLoadDepth) + " deep.",
+                    LogFile::Important);
+        return;
+    }
     SceneTemplatePtr target = manager.getTemplate(name, "");
     if (!target)
         return;
-    target->load();
+    {
+        LoadDepthGuard nested;
+        target->load();
+    }
     if (target->loadFailed()) {
         manager.remove(target->getHandle());
         return;

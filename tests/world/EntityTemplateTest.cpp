@@ -8,6 +8,7 @@
 #include "world/SceneNode.h"
 
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -264,4 +265,21 @@ TEST_F(EntityTemplateTest, MakingEntitiesAfterTheXmlFileManagerIsGoneRaises) {
     } catch (const myexception& error) {
         EXPECT_STREQ("creating entity after XmlFileManager shut down.", error.what());
     }
+}
+
+TEST_F(EntityTemplateTest, VeryLongChainOfBasesIsCutInsteadOfExhaustingTheStack) {
+    std::ostringstream data;
+    data << "<Templates>\n";
+    for (int level = 0; level < 300; ++level)
+        data << "<EntityTemplate name=\"Chain" << level << "\"><BaseTemplate name=\"Chain"
+             << level + 1 << "\"/><Component type=\"Probe\"/></EntityTemplate>\n";
+    data << "</Templates>\n";
+    writeTextFile(scratch.file("Chain.xml"), data.str());
+    loadDataFile("./Chain.xml");
+
+    EntityTemplatePtr head = loaded("Chain0");
+    EXPECT_FALSE(head->loadFailed());
+    EXPECT_EQ(128u, head->getAncestors().size());
+    EXPECT_EQ(1, countInLog("Error: Loading EntityTemplate Chain128, at row 130 and column 33: "
+                            "base templates nested more than 128 deep."));
 }

@@ -171,6 +171,16 @@ TEST_F(EventScriptTest, ScriptRunnerStartsTheNamedScriptInItsScene) {
     EXPECT_EQ(Labels{"first"}, labels(sceneHears));
 }
 
+TEST_F(EventScriptTest, RunStartedDuringAPassBeginsWithTheNextOne) {
+    scene->addNode(Entity::create("Runner", {new ScriptRunner()}));
+    start("Echo");
+    for (int pass = 1; pass <= 3; ++pass) {
+        scene->updateProcess(step);
+        EXPECT_EQ(static_cast<std::size_t>(pass), sceneHears.heard.size());
+        EXPECT_EQ(1u, runningScripts());
+    }
+}
+
 TEST_F(EventScriptTest, ScriptedInstantiationBuildsIntoTheScene) {
     scene->addNode(Entity::create("Builder", {new TemplateInstantiator()}));
     start("Spawner");

@@ -190,3 +190,19 @@ TEST_F(SceneTemplateTest, RepeatedIncludesCannotMultiplyWithoutBound) {
     // The limit is per instantiation.
     EXPECT_EQ(2u, build("Level16").size());
 }
+
+TEST_F(SceneTemplateTest, VeryLongChainOfIncludesIsCutInsteadOfExhaustingTheStack) {
+    std::ostringstream data;
+    data << "<Scenes>\n";
+    for (int level = 0; level < 300; ++level)
+        data << "<SceneTemplate name=\"Chain" << level
+             << "\"><SceneNode/><SceneTemplate name=\"Chain" << level + 1
+             << "\"/></SceneTemplate>\n";
+    data << "</Scenes>\n";
+    writeTextFile(scratch.file("Chain.xml"), data.str());
+    loadDataFile("./Chain.xml");
+
+    EXPECT_EQ(129u, build("Chain0").size());
+    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Chain128, at row 130 and column 44: "
+                            "included templates nested more than 128 deep."));
+}
