@@ -16,37 +16,6 @@
 
 namespace fs = std::filesystem;
 
-ScratchDirectory::ScratchDirectory(const std::string& prefix) {
-    std::string pattern = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data()))
-        throw std::runtime_error("cannot make a scratch directory: " +
-                                 std::string(std::strerror(errno)));
-    root = buffer.data();
-}
-
-ScratchDirectory::~ScratchDirectory() {
-    if (std::getenv("VANTORIX_KEEP_SCRATCH"))
-        return;
-    std::error_code ignored;
-    fs::remove_all(root, ignored);
-}
-
-std::string readTextFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeTextFile(const fs::path& path, const std::string& text) {
-    if (path.has_parent_path())
-        fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
 namespace {
 using Clock = std::chrono::steady_clock;
 

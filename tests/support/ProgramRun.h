@@ -1,29 +1,10 @@
 #pragma once
 
+#include "support/ScratchDirectory.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
-
-// A fresh directory under the system's temporary directory, removed with everything in it when
-// the object goes (kept when the environment variable VANTORIX_KEEP_SCRATCH is set, to look at
-// a failed run).
-class ScratchDirectory {
-public:
-    explicit ScratchDirectory(const std::string& prefix = "vantorix-test");
-    ~ScratchDirectory();
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
-
-    const std::filesystem::path& path() const { return root; }
-    std::filesystem::path file(const std::string& relative) const { return root / relative; }
-
-private:
-    std::filesystem::path root;
-};
-
-// The whole file, or an empty string when it cannot be read.
-std::string readTextFile(const std::filesystem::path& path);
-void writeTextFile(const std::filesystem::path& path, const std::string& text);
 
 struct RunOptions {
     // Empty: the current directory.

@@ -1,0 +1,80 @@
+#include "world/ComponentAdder.h"
+
+#include "world/ComponentAdderActionEvent.h"
+#include "world/Entity.h"
+#include "world/SceneManager.h"
+
+#include <set>
+
+namespace {
+
+// The scenes that already have a listening adder.
+std::set<SceneManager*>& servedScenes() {
+    static std::set<SceneManager*> scenes;
+    return scenes;
+}
+
+} // namespace
+
+ComponentAdder::ComponentAdder() : EventListener(EventType::ComponentAdderAction) {}
+
+ComponentAdder::ComponentAdder(const ComponentAdder& other)
+    : Component(other), EventListener(EventType::ComponentAdderAction) {}
+
+ComponentAdder::~ComponentAdder() {
+    stopListening();
+}
+
+const std::string& ComponentAdder::getType() const {
+    static const std::string type = "ComponentAdder";
+    return type;
+}
+
+Component* ComponentAdder::createNew(const ParamList&) const {
+    return new ComponentAdder();
+}
+
+Component* ComponentAdder::clone() const {
+    return new ComponentAdder(*this);
+}
+
+void ComponentAdder::managerChanged(SceneManager* newManager, SceneManager*) {
+    stopListening();
+    if (newManager && servedScenes().insert(newManager).second) {
+        newManager->addListener(this);
+        listeningTo = newManager;
+    }
+}
+
+void ComponentAdder::stopListening() {
+    if (!listeningTo)
+        return;
+    listeningTo->removeListener(this);
+    servedScenes().erase(listeningTo);
+    listeningTo = nullptr;
+}
+
+void ComponentAdder::handleEvent(const EventPtr& event) {
+    auto action = boost::dynamic_pointer_cast<ComponentAdderActionEvent>(event);
+    SceneManager* scene = getSceneManager();
+    if (!action || !scene)
+        return;
+    Entity* target = scene->findEntity(action->getEntityName());
+    if (!target || target == getEntity())
+        return;
+    switch (action->getAction()) {
+    case ComponentAdderActionEvent::AddComponent:
+        // Needs entity templates; see addFromTemplate.
+        break;
+    case ComponentAdderActionEvent::RemoveComponent:
+        if (!action->getComponentType().empty())
+            scene->removeComponent(target->getComponent(action->getComponentType()));
+        break;
+    case ComponentAdderActionEvent::RemoveEntity:
+        scene->removeEntity(target);
+        break;
+    case ComponentAdderActionEvent::KillEntity:
+        target->kill();
+        break;
+    }
+}

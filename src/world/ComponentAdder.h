@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/EventListener.h"
+#include "world/Component.h"
+
+// Carries out ComponentAdderActionEvents sent to its scene's event manager. Only the first adder
+// to enter a scene listens there; later ones in the same scene stay silent.
+class ComponentAdder : public Component, public EventListener {
+public:
+    ComponentAdder();
+    ComponentAdder(const ComponentAdder& other);
+    ~ComponentAdder() override;
+
+    const std::string& getType() const override;
+    Component* createNew(const ParamList& params) const override;
+    Component* clone() const override;
+
+    void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
+    void handleEvent(const EventPtr& event) override;
+
+    bool isListening() const { return listeningTo != nullptr; }
+
+private:
+    void stopListening();
+
+    SceneManager* listeningTo = nullptr;
+};

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "world/Component.h"
+#include "world/Entity.h"
+#include "world/SceneManager.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// A component that writes every notification it receives into a journal, as lines such as
+// "A entityChanged +" (an entity arrived) or "A managerChanged -" (the scene went). The tag
+// makes distinct component types: RecordingComponent<1> and <2> may share an entity.
+template <int Tag> class RecordingComponent : public Component {
+public:
+    explicit RecordingComponent(std::vector<std::string>* journal = nullptr, std::string label = "")
+        : journal(journal), label(std::move(label)) {}
+    ~RecordingComponent() override {
+        if (onDestroy)
+            onDestroy();
+    }
+
+    static const std::string& typeName() {
+        static const std::string name = "Recording" + std::to_string(Tag);
+        return name;
+    }
+    const std::string& getType() const override { return typeName(); }
+    Component* createNew(const ParamList&) const override { return new RecordingComponent(); }
+    Component* clone() const override { return new RecordingComponent(*this); }
+
+    void entityChanged(Entity* newEntity, Entity* oldEntity) override {
+        record("entityChanged", newEntity != nullptr);
+        lastEntityChange = {newEntity, oldEntity};
+        if (onEntityChanged)
+            onEntityChanged(newEntity, oldEntity);
+    }
+    void managerChanged(SceneManager* newManager, SceneManager* oldManager) override {
+        record("managerChanged", newManager != nullptr);
+        lastManagerChange = {newManager, oldManager};
+        if (onManagerChanged)
+            onManagerChanged(newManager, oldManager);
+    }
+
+    std::pair<Entity*, Entity*> lastEntityChange{nullptr, nullptr};
+    std::pair<SceneManager*, SceneManager*> lastManagerChange{nullptr, nullptr};
+    std::function<void(Entity*, Entity*)> onEntityChanged;
+    std::function<void(SceneManager*, SceneManager*)> onManagerChanged;
+    std::function<void()> onDestroy;
+
+private:
+    void record(const std::string& what, bool arrived) {
+        if (journal)
+            journal->push_back(label + " " + what + (arrived ? " +" : " -"));
+    }
+
+    std::vector<std::string>* journal;
+    std::string label;
+};

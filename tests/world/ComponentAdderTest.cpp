@@ -1,0 +1,176 @@
+#include "support/RecordingComponent.h"
+
+#include "core/ParamList.h"
+#include "core/myexception.h"
+#include "world/ComponentAdder.h"
+#include "world/ComponentAdderActionEvent.h"
+#include "world/Entity.h"
+#include "world/SceneManager.h"
+#include "world/SceneNode.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using Probe = RecordingComponent<31>;
+
+EventPtr action(const std::string& actionName, const std::string& entity,
+                const std::string& type = "") {
+    ParamList params;
+    params.set("action", actionName);
+    params.set("entity", entity);
+    if (!type.empty())
+        params.set("type", type);
+    return EventPtr(ComponentAdderActionEvent().createNew(params));
+}
+
+// A scene with an adder on "adder" and a target "target" carrying a probe.
+struct AdderScene {
+    SceneManager scene;
+    ComponentAdder* adder = new ComponentAdder();
+    Probe* probe = new Probe();
+    int probeDestroyed = 0;
+    SceneNode* targetNode = Entity::create("target", {probe});
+    AdderScene() {
+        probe->onDestroy = [this] { ++probeDestroyed; };
+        scene.addNode(Entity::create("adder", {adder}));
+        scene.addNode(targetNode);
+    }
+};
+
+} // namespace
+
+TEST(ComponentAdderActionEvent, ReadsItsParameters) {
+    ParamList params;
+    params.set("action", "AddComponent");
+    params.set("entity", "ship");
+    params.set("template", "Shield");
+    params.set("type", "PlayerShield");
+    params.set("file", "extra.xml");
+    params.set("time", "1.5");
+    std::unique_ptr<FactoryEvent> made(ComponentAdderActionEvent().createNew(params));
+    auto& event = static_cast<ComponentAdderActionEvent&>(*made);
+    EXPECT_EQ(event.getType(), "ComponentAddition");
+    EXPECT_EQ(event.getEventType(), 0x152);
+    EXPECT_EQ(event.getAction(), ComponentAdderActionEvent::AddComponent);
+    EXPECT_EQ(event.getEntityName(), "ship");
+    EXPECT_EQ(event.getTemplateName(), "Shield");
+    EXPECT_EQ(event.getComponentType(), "PlayerShield");
+    EXPECT_EQ(event.getFileName(), "extra.xml");
+    EXPECT_DOUBLE_EQ(event.getTime(), 1.5);
+    std::unique_ptr<FactoryEvent> copy(event.clone(4.0));
+    EXPECT_DOUBLE_EQ(copy->getTime(), 4.0);
+    EXPECT_EQ(static_cast<ComponentAdderActionEvent&>(*copy).getComponentType(), "PlayerShield");
+}
+
+TEST(ComponentAdderActionEvent, UnknownActionIsRefused) {
+    ParamList params;
+    params.set("action", "addcomponent");
+    try {
+        delete ComponentAdderActionEvent().createNew(params);
+        FAIL() << "no exception";
+    } catch (const myexception& error) {
+        EXPECT_STREQ(error.what(), "Invalid parameter for action.");
+    }
+    EXPECT_THROW(delete ComponentAdderActionEvent().createNew(ParamList()), myexception);
+}
+
+TEST(ComponentAdder, OnlyFirstAdderOfASceneListens) {
+    AdderScene setup;
+    auto* second = new ComponentAdder();
+    setup.scene.addNode(Entity::create("second", {second}));
+    EXPECT_TRUE(setup.adder->isListening());
+    EXPECT_FALSE(second->isListening());
+    EXPECT_EQ(setup.scene.listenerCount(EventType::ComponentAdderAction), 1u);
+
+    // Leaving frees the scene for an adder that arrives later.
+    setup.scene.findEntity("adder")->kill();
+    setup.scene.updateProcess(0.016);
+    EXPECT_EQ(setup.scene.listenerCount(EventType::ComponentAdderAction), 0u);
+    auto* third = new ComponentAdder();
+    setup.scene.addNode(Entity::create("third", {third}));
+    EXPECT_TRUE(third->isListening());
+}
+
+TEST(ComponentAdder, DeletedListeningAdderReleasesItsScene) {
+    SceneManager scene;
+    {
+        auto* adder = new ComponentAdder();
+        SceneNode* node = Entity::create("adder", {adder});
+        scene.addNode(node);
+        delete adder; // dying: hears no managerChanged, must still let go
+    }
+    auto* next = new ComponentAdder();
+    scene.addNode(Entity::create("next", {next}));
+    EXPECT_TRUE(next->isListening());
+}
+
+TEST(ComponentAdder, ActionNamingItsOwnEntityOrNobodyDoesNothing) {
+    AdderScene setup;
+    setup.scene.sendEvent(action("KillEntity", "adder"));
+    setup.scene.sendEvent(action("RemoveEntity", "nobody"));
+    setup.scene.updateProcess(0.016);
+    EXPECT_NE(setup.scene.findEntity("adder"), nullptr);
+    EXPECT_EQ(setup.scene.getEntities().size(), 2u);
+}
+
+TEST(ComponentAdder, RemoveComponentDetachesAtOnceAndDeletesAfterUpdate) {
+    AdderScene setup;
+    Entity* target = setup.scene.findEntity("target");
+    setup.scene.sendEvent(action("RemoveComponent", "target", Probe::typeName()));
+    EXPECT_EQ(target->getComponent(Probe::typeName()), nullptr);
+    EXPECT_TRUE(target->getComponents().empty());
+    setup.scene.updateProcess(0.016);
+    EXPECT_EQ(setup.probeDestroyed, 1);
+}
+
+TEST(ComponentAdder, RemoveEntityTakesItOffItsNodeAndLeavesTheNode) {
+    AdderScene setup;
+    setup.scene.queueEvent(action("RemoveEntity", "target"));
+    setup.scene.updateProcess(0.016);
+    EXPECT_EQ(setup.scene.findEntity("target"), nullptr);
+    EXPECT_EQ(setup.probeDestroyed, 1);
+    EXPECT_EQ(setup.targetNode->getEntity(), nullptr);
+    EXPECT_EQ(setup.scene.getRoots().count(setup.targetNode), 1u);
+}
+
+TEST(ComponentAdder, RemovingTheEntityWhoseComponentAskedIsSafe) {
+    // The target's own component asks for its entity's removal from inside a delivery on the
+    // target; it keeps running after the request returns.
+    AdderScene setup;
+    Entity* target = setup.scene.findEntity("target");
+    bool stillAlive = false;
+    setup.probe->onManagerChanged = [&](SceneManager*, SceneManager* old) {
+        if (old)
+            stillAlive = setup.probeDestroyed == 0;
+    };
+    struct Asker : EventListener {
+        SceneManager& scene;
+        Probe* probe;
+        int& destroyed;
+        bool sawProbe = false;
+        Asker(SceneManager& scene, Probe* probe, int& destroyed)
+            : EventListener(0x7002), scene(scene), probe(probe), destroyed(destroyed) {}
+        void handleEvent(const EventPtr&) override {
+            scene.sendEvent(action("RemoveEntity", "target"));
+            sawProbe = destroyed == 0 && probe->getEntity() != nullptr;
+        }
+    } asker(setup.scene, setup.probe, setup.probeDestroyed);
+    target->addListener(&asker);
+    target->sendEvent(EventPtr(new Event(0x7002, 0.0)));
+    EXPECT_TRUE(asker.sawProbe);
+    EXPECT_TRUE(stillAlive);
+    setup.scene.updateProcess(0.016);
+    EXPECT_EQ(setup.probeDestroyed, 1);
+}
+
+TEST(ComponentAdder, KillEntityDeletesAtEndOfUpdate) {
+    AdderScene setup;
+    setup.scene.sendEvent(action("KillEntity", "target"));
+    EXPECT_NE(setup.scene.findEntity("target"), nullptr);
+    setup.scene.updateProcess(0.016);
+    EXPECT_EQ(setup.scene.findEntity("target"), nullptr);
+    EXPECT_EQ(setup.scene.getRoots().size(), 1u);
+}
