@@ -59,8 +59,12 @@ Font::~Font() {
     unload();
 }
 
+bool Font::hasOpenFile() const {
+    return !loadFailed() && trueTypeFont;
+}
+
 bool Font::isUsable() const {
-    return getState() == Loaded && !loadFailed() && trueTypeFont;
+    return getState() == Loaded && hasOpenFile();
 }
 
 void Font::loadImpl() {
@@ -145,7 +149,7 @@ boost::shared_ptr<Font> Font::find(ResourceHandle handle, const std::string& nam
     return boost::static_pointer_cast<Font>(found);
 }
 
-void Font::buildGlyphSheet() {
+bool Font::buildGlyphSheet() {
     int cellHeight = TTF_FontHeight(trueTypeFont);
     int cellWidth = 0;
     for (unsigned code = 0; code < glyphCount; ++code) {
@@ -155,13 +159,13 @@ void Font::buildGlyphSheet() {
             cellWidth = std::max(cellWidth, advance);
     }
     if (cellWidth <= 0 || cellHeight <= 0)
-        return;
+        return false;
     int ascent = TTF_FontAscent(trueTypeFont);
     int sheetWidth = nextPowerOfTwo(sheetColumns * cellWidth);
     int sheetHeight = nextPowerOfTwo(sheetRows * cellHeight);
     SDL_Surface* sheet = createRgbaSurface(sheetWidth, sheetHeight);
     if (!sheet)
-        return;
+        return false;
 
     for (unsigned code = 0; code < glyphCount; ++code) {
         int column = code % sheetColumns;
@@ -186,19 +190,19 @@ void Font::buildGlyphSheet() {
     cellAspect = static_cast<double>(cellWidth) / cellHeight;
     uploadToBoundTexture(sheet);
     SDL_FreeSurface(sheet);
+    return true;
 }
 
 Font::TextureMapLoader::TextureMapLoader(const Font& font)
     : fontHandle(font.getHandle()), fontName(font.getName()) {}
 
-void Font::TextureMapLoader::loadResource(Resource*) {
+void Font::TextureMapLoader::loadResource(Resource* resource) {
     FontPtr font = find(fontHandle, fontName);
-    if (!font)
-        return;
-    font->load();
-    if (font->loadFailed() || !font->trueTypeFont)
-        return;
-    font->buildGlyphSheet();
+    if (font)
+        font->load();
+    // A sheet left without an image is a blank texture like any other, and flagged as one.
+    if (!font || !font->hasOpenFile() || !font->buildGlyphSheet())
+        resource->setLoadFailed(true);
 }
 
 Font::StringLoader::StringLoader(const Font& font, const std::string& text)
@@ -206,11 +210,12 @@ Font::StringLoader::StringLoader(const Font& font, const std::string& text)
 
 void Font::StringLoader::loadResource(Resource* resource) {
     FontPtr font = find(fontHandle, fontName);
-    if (!font)
+    if (font)
+        font->load();
+    if (!font || !font->hasOpenFile()) {
+        resource->setLoadFailed(true);
         return;
-    font->load();
-    if (font->loadFailed() || !font->trueTypeFont)
-        return;
+    }
     SDL_Surface* rendered = TTF_RenderText_Blended(font->trueTypeFont, text.c_str(), white);
     if (!rendered) {
         resource->setLoadFailed(true);

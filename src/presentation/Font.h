@@ -81,8 +81,12 @@ protected:
     void unloadImpl() override;
 
 private:
+    // Loaded or loading, with its file open.
+    bool hasOpenFile() const;
+    // Loaded, with its file open.
     bool isUsable() const;
-    void buildGlyphSheet();
+    // Into the bound texture; false when there was nothing to build.
+    bool buildGlyphSheet();
     static boost::shared_ptr<Font> find(ResourceHandle handle, const std::string& name);
 
     TTF_Font* trueTypeFont = nullptr;

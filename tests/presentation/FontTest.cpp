@@ -97,8 +97,8 @@ TEST_F(FontTest, GlyphSheetHoldsEachGlyphWholeInItsOwnCell) {
     double cellWidth = a.right - a.left;
     double cellHeight = a.bottom - a.top;
     EXPECT_NEAR(font->getCellAspect(), cellWidth / cellHeight, 0.01);
-    EXPECT_EQ(16 * (a.right - a.left) <= image.width, true);
-    EXPECT_EQ(8 * (a.bottom - a.top) <= image.height, true);
+    EXPECT_LE(16 * (a.right - a.left), image.width);
+    EXPECT_LE(8 * (a.bottom - a.top), image.height);
 
     // Glyphs that fit their advance must arrive whole: nothing clipped by the cell's top or
     // bottom, nothing overwritten by a neighbour. 'g' and '|' reach below the baseline.
@@ -159,6 +159,8 @@ TEST_F(FontTest, UnreadableFontFileIsLoggedAndDrawsNothing) {
     EXPECT_TRUE(contains(readTextFile("VantorixLog.txt"), "Error loading font " + path + ": "));
     EXPECT_EQ(Vector2(0, 0), font->getTextAspect("Score"));
     EXPECT_EQ(0.0, font->getCellAspect());
+    ASSERT_TRUE(font->getGlyphSheet());
+    EXPECT_TRUE(font->getGlyphSheet()->loadFailed());
     Vector2 aspect(5, 5);
     EXPECT_FALSE(font->getStringTexture("Score", &aspect));
     EXPECT_EQ(Vector2(0, 0), aspect);
