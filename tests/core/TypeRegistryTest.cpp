@@ -11,14 +11,24 @@
 TEST(TypeRegistry, EventFactoryAnswersExactlyTheRegisteredNames) {
     EventFactory factory;
     registerEventTypes(factory);
-    EXPECT_EQ((std::vector<std::string>{"ComponentAddition", "MovableAction"}),
+    EXPECT_EQ((std::vector<std::string>{"AnimationAction", "ComponentAddition", "MovableAction",
+                                        "PlayerActionConnection", "PlayerActionEvent",
+                                        "ScriptRunner", "TemplateInstantiation"}),
               factory.registeredNames());
 }
 
 TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
     ComponentFactory factory;
     registerComponentTypes(factory);
-    EXPECT_EQ((std::vector<std::string>{"ComponentAdder"}), factory.registeredNames());
+    EXPECT_EQ((std::vector<std::string>{"Animatable", "AnimateAndDie", "Camera", "CollidableLine",
+                                        "ComponentAdder", "FollowingCamera", "Movable",
+                                        "MusicPlayer", "OccludedAnimatable", "PlaySoundOnce",
+                                        "PlayerAction", "RepeatedStaticImage", "RunScriptWhenAdded",
+                                        "ScriptRunner", "SoundEmitter", "StaticCollidable",
+                                        "StaticImage", "TemplateInstantiator"}),
+              factory.registeredNames());
+    EXPECT_FALSE(factory.isRegistered("BoxSceneTemplateInstantiator"));
+    EXPECT_FALSE(factory.isRegistered("movable"));
 }
 
 TEST(TypeRegistry, NamesAreCaseSensitiveAndUnknownNamesRaise) {
