@@ -32,8 +32,7 @@ void PlayerAnimationController::entityChanged(Entity* newEntity, Entity* oldEnti
         newEntity->addListener(actionListener.get());
 }
 
-void PlayerAnimationController::managerChanged(SceneManager* newManager,
-                                               SceneManager* oldManager) {
+void PlayerAnimationController::managerChanged(SceneManager* newManager, SceneManager* oldManager) {
     if (oldManager && shipEvents) {
         if (PointerValidator<EventManager>::isValid(shipEvents))
             shipEvents->removeListener(actionListener.get());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PlayerActionListener.h"
 #include "world/Component.h"
 
 #include <memory>

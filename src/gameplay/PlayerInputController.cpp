@@ -56,7 +56,7 @@ Movable* PlayerInputController::getMovable() const {
     return getSibling<Movable>(Movable::typeName());
 }
 
-void PlayerInputController::cancelAction(PlayerActionEvent::Action action) const {
+void PlayerInputController::cancelAction(PlayerActionType action) const {
     if (Entity* entity = getEntity())
         entity->sendEvent(EventPtr(new PlayerActionEvent(action, false, 0, 0, 0.0)));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PlayerActionListener.h"
 #include "core/Process.h"
 #include "world/Component.h"
 
@@ -38,7 +39,7 @@ protected:
     Movable* getMovable() const;
     // Stops the opposite action at once, through the entity, so that the PlayerAction component
     // forgets it and this controller's own stopped handler undoes it.
-    void cancelAction(PlayerActionEvent::Action action) const;
+    void cancelAction(PlayerActionType action) const;
     // The shot is made when the entity's queue is next worked off, not inside the handler.
     void queueShot(double time) const;
 

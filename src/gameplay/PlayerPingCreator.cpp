@@ -79,7 +79,7 @@ void PlayerPingCreator::managerChanged(SceneManager*, SceneManager* oldManager) 
 }
 
 void PlayerPingCreator::actionStarted(const PlayerActionEventPtr& event) {
-    if (event->getAction() == PlayerActionEvent::Ping)
+    if (event->getAction() == PlayerActionType::Ping)
         placePing(event->getX(), event->getY());
 }
 
@@ -97,7 +97,8 @@ void PlayerPingCreator::placePing(int x, int y) {
             previous->kill();
     }
     Entity* cameraEntity = scene->findEntity(cameraName);
-    Camera* camera = cameraEntity ? cameraEntity->getComponent<Camera>(Camera::typeName()) : nullptr;
+    Camera* camera =
+        cameraEntity ? cameraEntity->getComponent<Camera>(Camera::typeName()) : nullptr;
     if (!camera)
         return;
     // Pointer positions are window pixels; only a scripted action could carry a negative one.

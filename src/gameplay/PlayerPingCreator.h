@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PlayerActionListener.h"
 #include "core/TimerListener.h"
 #include "core/Vector2.h"
 #include "world/Component.h"

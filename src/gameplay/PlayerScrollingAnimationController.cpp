@@ -6,11 +6,11 @@ const std::string& PlayerScrollingAnimationController::typeName() {
 }
 
 void PlayerScrollingAnimationController::actionStarted(const PlayerActionEventPtr& event) {
-    if (event->getAction() == PlayerActionEvent::Brake)
+    if (event->getAction() == PlayerActionType::Brake)
         requestAnimation("None");
 }
 
 void PlayerScrollingAnimationController::actionStopped(const PlayerActionEventPtr& event) {
-    if (event->getAction() == PlayerActionEvent::Brake)
+    if (event->getAction() == PlayerActionType::Brake)
         showAnimation("Flame");
 }

@@ -9,8 +9,7 @@ const std::string& PlayerScrollingMapController::typeName() {
     return type;
 }
 
-PlayerScrollingMapController::PlayerScrollingMapController(double driftSpeed,
-                                                           double relThrustSpeed,
+PlayerScrollingMapController::PlayerScrollingMapController(double driftSpeed, double relThrustSpeed,
                                                            double relBrakeSpeed, double sideSpeed)
     : driftSpeed(driftSpeed), relThrustSpeed(relThrustSpeed), relBrakeSpeed(relBrakeSpeed),
       sideSpeed(sideSpeed) {}
@@ -83,35 +82,35 @@ void PlayerScrollingMapController::actionStarted(const PlayerActionEventPtr& eve
     if (!getMovable())
         return;
     switch (event->getAction()) {
-    case PlayerActionEvent::Thrust:
+    case PlayerActionType::Thrust:
         if (forwardState == Thrusting)
             break;
-        cancelAction(PlayerActionEvent::Brake);
+        cancelAction(PlayerActionType::Brake);
         forwardState = Thrusting;
         applyForward();
         break;
-    case PlayerActionEvent::Brake:
+    case PlayerActionType::Brake:
         if (forwardState == Braking)
             break;
-        cancelAction(PlayerActionEvent::Thrust);
+        cancelAction(PlayerActionType::Thrust);
         forwardState = Braking;
         applyForward();
         break;
-    case PlayerActionEvent::TurnRight:
+    case PlayerActionType::TurnRight:
         if (sideState == MovingRight)
             break;
-        cancelAction(PlayerActionEvent::TurnLeft);
+        cancelAction(PlayerActionType::TurnLeft);
         sideState = MovingRight;
         applySideways();
         break;
-    case PlayerActionEvent::TurnLeft:
+    case PlayerActionType::TurnLeft:
         if (sideState == MovingLeft)
             break;
-        cancelAction(PlayerActionEvent::TurnRight);
+        cancelAction(PlayerActionType::TurnRight);
         sideState = MovingLeft;
         applySideways();
         break;
-    case PlayerActionEvent::Shoot:
+    case PlayerActionType::Shoot:
         queueShot(event->getTime());
         break;
     default:
@@ -122,13 +121,13 @@ void PlayerScrollingMapController::actionStarted(const PlayerActionEventPtr& eve
 void PlayerScrollingMapController::actionStopped(const PlayerActionEventPtr& event) {
     if (!getMovable())
         return;
-    PlayerActionEvent::Action action = event->getAction();
-    if ((action == PlayerActionEvent::Thrust && forwardState == Thrusting) ||
-        (action == PlayerActionEvent::Brake && forwardState == Braking)) {
+    PlayerActionType action = event->getAction();
+    if ((action == PlayerActionType::Thrust && forwardState == Thrusting) ||
+        (action == PlayerActionType::Brake && forwardState == Braking)) {
         forwardState = Coasting;
         applyForward();
-    } else if ((action == PlayerActionEvent::TurnRight && sideState == MovingRight) ||
-               (action == PlayerActionEvent::TurnLeft && sideState == MovingLeft)) {
+    } else if ((action == PlayerActionType::TurnRight && sideState == MovingRight) ||
+               (action == PlayerActionType::TurnLeft && sideState == MovingLeft)) {
         sideState = Straight;
         applySideways();
     }

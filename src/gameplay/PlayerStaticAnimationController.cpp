@@ -6,11 +6,11 @@ const std::string& PlayerStaticAnimationController::typeName() {
 }
 
 void PlayerStaticAnimationController::actionStarted(const PlayerActionEventPtr& event) {
-    if (event->getAction() == PlayerActionEvent::Thrust)
+    if (event->getAction() == PlayerActionType::Thrust)
         requestAnimation("Flame");
 }
 
 void PlayerStaticAnimationController::actionStopped(const PlayerActionEventPtr& event) {
-    if (event->getAction() == PlayerActionEvent::Thrust)
+    if (event->getAction() == PlayerActionType::Thrust)
         showAnimation("None");
 }

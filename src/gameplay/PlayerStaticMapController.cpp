@@ -48,8 +48,7 @@ PlayerStaticMapController::PlayerStaticMapController(const PlayerStaticMapContro
       thrust(new Force(Vector2(1.0, 0.0), SceneNode::Local)),
       brake(new TranslationalDecellerator(other.brake->getDeceleration())),
       boostTime(other.boostTime), baseMaxSpeed(other.baseMaxSpeed),
-      baseTurnSpeed(other.baseTurnSpeed),
-      self(std::make_shared<PlayerStaticMapController*>(this)) {
+      baseTurnSpeed(other.baseTurnSpeed), self(std::make_shared<PlayerStaticMapController*>(this)) {
     thrust->setMagnitude(other.thrust->getMagnitude());
 }
 
@@ -121,33 +120,33 @@ void PlayerStaticMapController::actionStarted(const PlayerActionEventPtr& event)
     if (!getMovable())
         return;
     switch (event->getAction()) {
-    case PlayerActionEvent::Thrust:
-        cancelAction(PlayerActionEvent::Brake);
+    case PlayerActionType::Thrust:
+        cancelAction(PlayerActionType::Brake);
         if (Movable* movable = getMovable())
             movable->addAffector(thrust);
         break;
-    case PlayerActionEvent::Brake:
-        cancelAction(PlayerActionEvent::Thrust);
+    case PlayerActionType::Brake:
+        cancelAction(PlayerActionType::Thrust);
         if (Movable* movable = getMovable())
             movable->addAffector(brake);
         break;
-    case PlayerActionEvent::TurnRight:
-        cancelAction(PlayerActionEvent::TurnLeft);
+    case PlayerActionType::TurnRight:
+        cancelAction(PlayerActionType::TurnLeft);
         if (Movable* movable = getMovable())
             movable->setRotationalVelocity(-turnSpeed);
         break;
-    case PlayerActionEvent::TurnLeft:
-        cancelAction(PlayerActionEvent::TurnRight);
+    case PlayerActionType::TurnLeft:
+        cancelAction(PlayerActionType::TurnRight);
         if (Movable* movable = getMovable())
             movable->setRotationalVelocity(turnSpeed);
         break;
-    case PlayerActionEvent::StepLeft:
+    case PlayerActionType::StepLeft:
         startStep(Vector2(0.0, stepSpeed));
         break;
-    case PlayerActionEvent::StepRight:
+    case PlayerActionType::StepRight:
         startStep(Vector2(0.0, -stepSpeed));
         break;
-    case PlayerActionEvent::Shoot:
+    case PlayerActionType::Shoot:
         queueShot(event->getTime());
         break;
     default:
@@ -160,14 +159,14 @@ void PlayerStaticMapController::actionStopped(const PlayerActionEventPtr& event)
     if (!movable)
         return;
     switch (event->getAction()) {
-    case PlayerActionEvent::Thrust:
+    case PlayerActionType::Thrust:
         movable->removeAffector(thrust);
         break;
-    case PlayerActionEvent::Brake:
+    case PlayerActionType::Brake:
         movable->removeAffector(brake);
         break;
-    case PlayerActionEvent::TurnLeft:
-    case PlayerActionEvent::TurnRight:
+    case PlayerActionType::TurnLeft:
+    case PlayerActionType::TurnRight:
         movable->setRotationalVelocity(0.0);
         break;
     default:

@@ -30,33 +30,33 @@ TEST_F(ScrollingShip, DriftsForwardFromTheStart) {
 }
 
 TEST_F(ScrollingShip, HoldingBrakeMovesAtDriftPlusBrakeSpeed) {
-    world.start(PlayerActionEvent::Brake);
+    world.start(PlayerActionType::Brake);
     world.tick(10);
     EXPECT_NEAR(world.node()->getPosition().x, 20.0 * 0.16, 1e-9);
-    world.stop(PlayerActionEvent::Brake);
+    world.stop(PlayerActionType::Brake);
     EXPECT_DOUBLE_EQ(velocity().x, 50.0);
 }
 
 TEST_F(ScrollingShip, ThrustAndBrakeCancelEachOther) {
-    world.start(PlayerActionEvent::Thrust);
+    world.start(PlayerActionType::Thrust);
     EXPECT_DOUBLE_EQ(velocity().x, 90.0);
-    world.start(PlayerActionEvent::Brake);
+    world.start(PlayerActionType::Brake);
     EXPECT_EQ(controller->getForwardState(), Controller::Braking);
     EXPECT_DOUBLE_EQ(velocity().x, 20.0);
     // The thrust was cancelled already; its late release leaves the brake on.
-    world.stop(PlayerActionEvent::Thrust);
+    world.stop(PlayerActionType::Thrust);
     EXPECT_DOUBLE_EQ(velocity().x, 20.0);
 }
 
 TEST_F(ScrollingShip, TurnActionsMoveSidewaysWithoutTurning) {
-    world.start(PlayerActionEvent::TurnLeft);
+    world.start(PlayerActionType::TurnLeft);
     EXPECT_DOUBLE_EQ(velocity().y, 25.0);
-    world.start(PlayerActionEvent::TurnRight);
+    world.start(PlayerActionType::TurnRight);
     EXPECT_DOUBLE_EQ(velocity().y, -25.0);
     EXPECT_EQ(controller->getSideState(), Controller::MovingRight);
-    world.stop(PlayerActionEvent::TurnLeft);
+    world.stop(PlayerActionType::TurnLeft);
     EXPECT_DOUBLE_EQ(velocity().y, -25.0);
-    world.stop(PlayerActionEvent::TurnRight);
+    world.stop(PlayerActionType::TurnRight);
     EXPECT_DOUBLE_EQ(velocity().y, 0.0);
     world.tick(5);
     EXPECT_EQ(world.node()->getOrientation().x, 1.0);
@@ -64,7 +64,7 @@ TEST_F(ScrollingShip, TurnActionsMoveSidewaysWithoutTurning) {
 }
 
 TEST_F(ScrollingShip, BoostAddsToTheBaseSpeedsAndRestoresThem) {
-    world.start(PlayerActionEvent::Thrust);
+    world.start(PlayerActionType::Thrust);
     controller->boost(20.0, 0.0, 10.0, 5.0, 5.0);
     EXPECT_DOUBLE_EQ(velocity().x, 120.0);
 
@@ -84,7 +84,7 @@ TEST_F(ScrollingShip, BoostAddsToTheBaseSpeedsAndRestoresThem) {
 TEST_F(ScrollingShip, ShootQueuesTheBulletEvent) {
     RecordingListener shots(EventType::BulletShooterAction);
     world.ship()->addListener(&shots);
-    world.start(PlayerActionEvent::Shoot);
+    world.start(PlayerActionType::Shoot);
     EXPECT_TRUE(shots.heard.empty());
     world.tick();
     EXPECT_EQ(shots.heard.size(), 1u);

@@ -37,46 +37,46 @@ protected:
 };
 
 TEST_F(StaticShip, BrakeWhileThrustingTakesTheThrustAwayAndBrakes) {
-    world.start(PlayerActionEvent::Thrust);
+    world.start(PlayerActionType::Thrust);
     EXPECT_TRUE(acting(controller->getThrust()));
 
-    world.start(PlayerActionEvent::Brake);
+    world.start(PlayerActionType::Brake);
     EXPECT_FALSE(acting(controller->getThrust()));
     EXPECT_TRUE(acting(controller->getBrake()));
 
-    world.start(PlayerActionEvent::Thrust);
+    world.start(PlayerActionType::Thrust);
     EXPECT_TRUE(acting(controller->getThrust()));
     EXPECT_FALSE(acting(controller->getBrake()));
 }
 
 TEST_F(StaticShip, ThrustPushesAlongTheNose) {
     world.node()->setOrientation(Vector2(0.0, 1.0));
-    world.start(PlayerActionEvent::Thrust);
+    world.start(PlayerActionType::Thrust);
     world.tick(10);
     Vector2 velocity = world.movable()->getVelocity();
     EXPECT_NEAR(velocity.x, 0.0, 1e-9);
     EXPECT_NEAR(velocity.y, 200.0 * 0.16, 1e-9);
 
-    world.stop(PlayerActionEvent::Thrust);
+    world.stop(PlayerActionType::Thrust);
     EXPECT_FALSE(acting(controller->getThrust()));
 }
 
 TEST_F(StaticShip, OppositeTurnsReplaceEachOtherAndStoppingEndsTheTurn) {
-    world.start(PlayerActionEvent::TurnLeft);
+    world.start(PlayerActionType::TurnLeft);
     EXPECT_DOUBLE_EQ(world.movable()->getRotationalVelocity(), 2.0);
-    world.start(PlayerActionEvent::TurnRight);
+    world.start(PlayerActionType::TurnRight);
     EXPECT_DOUBLE_EQ(world.movable()->getRotationalVelocity(), -2.0);
-    world.stop(PlayerActionEvent::TurnRight);
+    world.stop(PlayerActionType::TurnRight);
     EXPECT_DOUBLE_EQ(world.movable()->getRotationalVelocity(), 0.0);
 }
 
 TEST_F(StaticShip, SideStepGoesThroughSteppingAndRecoveringBackToReady) {
-    world.start(PlayerActionEvent::StepLeft);
+    world.start(PlayerActionType::StepLeft);
     EXPECT_EQ(controller->getStepState(), Controller::Stepping);
     EXPECT_DOUBLE_EQ(world.movable()->getVelocity().y, 150.0);
 
     // Pressing again while stepping changes nothing.
-    world.start(PlayerActionEvent::StepRight);
+    world.start(PlayerActionType::StepRight);
     EXPECT_DOUBLE_EQ(world.movable()->getVelocity().y, 150.0);
 
     // The burst of 0.05 s is taken back on the fifth physics step.
@@ -86,19 +86,19 @@ TEST_F(StaticShip, SideStepGoesThroughSteppingAndRecoveringBackToReady) {
     EXPECT_EQ(controller->getStepState(), Controller::Recovering);
     EXPECT_DOUBLE_EQ(world.movable()->getVelocity().y, 0.0);
 
-    world.start(PlayerActionEvent::StepLeft);
+    world.start(PlayerActionType::StepLeft);
     EXPECT_EQ(controller->getStepState(), Controller::Recovering);
     EXPECT_DOUBLE_EQ(world.movable()->getVelocity().y, 0.0);
 
     world.run(0.12);
     EXPECT_EQ(controller->getStepState(), Controller::Ready);
-    world.start(PlayerActionEvent::StepRight);
+    world.start(PlayerActionType::StepRight);
     EXPECT_DOUBLE_EQ(world.movable()->getVelocity().y, -150.0);
 }
 
 TEST_F(StaticShip, SideStepFollowsTheShipsOwnLeft) {
     world.node()->setOrientation(Vector2(0.0, 1.0));
-    world.start(PlayerActionEvent::StepLeft);
+    world.start(PlayerActionType::StepLeft);
     EXPECT_NEAR(world.movable()->getVelocity().x, -150.0, 1e-9);
     EXPECT_NEAR(world.movable()->getVelocity().y, 0.0, 1e-9);
 }
@@ -109,14 +109,14 @@ protected:
 };
 
 TEST_F(StaticShipWithoutSteps, StepSpeedZeroDisablesSideSteps) {
-    world.start(PlayerActionEvent::StepLeft);
+    world.start(PlayerActionType::StepLeft);
     EXPECT_EQ(controller->getStepState(), Controller::Ready);
     EXPECT_TRUE(world.movable()->getAffectors().empty());
 }
 
 TEST_F(StaticShip, SpeedIsCappedOnlyOutsideASideStep) {
     world.movable()->setVelocity(Vector2(300.0, 0.0));
-    world.start(PlayerActionEvent::StepLeft);
+    world.start(PlayerActionType::StepLeft);
     world.tick(3);
     EXPECT_NEAR(speed(), std::hypot(300.0, 150.0), 1e-9);
 
@@ -170,7 +170,7 @@ TEST_F(StaticShip, BoostWithoutPositiveDurationDoesNothing) {
 TEST_F(StaticShip, ShootQueuesOneBulletEventStampedWithTheActionTime) {
     RecordingListener shots(EventType::BulletShooterAction);
     world.ship()->addListener(&shots);
-    world.send(PlayerActionEvent::Shoot, true, 0.0);
+    world.send(PlayerActionType::Shoot, true, 0.0);
     EXPECT_TRUE(shots.heard.empty());
 
     world.tick();
@@ -178,7 +178,7 @@ TEST_F(StaticShip, ShootQueuesOneBulletEventStampedWithTheActionTime) {
     EXPECT_DOUBLE_EQ(shots.heard[0]->getTime(), 0.0);
     EXPECT_NE(boost::dynamic_pointer_cast<BulletShooterActionEvent>(shots.heard[0]), nullptr);
 
-    world.send(PlayerActionEvent::Shoot, false, 0.0);
+    world.send(PlayerActionType::Shoot, false, 0.0);
     world.tick();
     EXPECT_EQ(shots.heard.size(), 1u);
 }
@@ -194,8 +194,8 @@ TEST_F(StaticShip, ControllerIsAProcessOfTheShipsSceneAndStaysThroughAReparentin
 }
 
 TEST_F(StaticShip, RemovedControllerStopsTheEngineAndHearsNoMoreBursts) {
-    world.start(PlayerActionEvent::Thrust);
-    world.start(PlayerActionEvent::StepLeft);
+    world.start(PlayerActionType::Thrust);
+    world.start(PlayerActionType::StepLeft);
     ASSERT_TRUE(world.ship()->removeComponent(controller));
     EXPECT_FALSE(acting(controller->getThrust()));
     delete controller;
@@ -211,7 +211,7 @@ TEST(StaticMapControllerOnBareEntity, IgnoresEveryActionWithoutAMovable) {
     RecordingListener shots(EventType::BulletShooterAction);
     node->getEntity()->addListener(&shots);
     node->getEntity()->sendEvent(
-        EventPtr(new PlayerActionEvent(PlayerActionEvent::Shoot, true, 0, 0, 0.0)));
+        EventPtr(new PlayerActionEvent(PlayerActionType::Shoot, true, 0, 0, 0.0)));
     scene.updateProcess(0.016);
     EXPECT_TRUE(shots.heard.empty());
 }

@@ -41,8 +41,7 @@ protected:
         textures();
         // The game's data directory seen from a scratch working directory, so that "./data/"
         // resolves as in the game while the logs stay out of the source tree.
-        fs::create_directory_symlink(fs::path(VANTORIX_SOURCE_DIR) / "data",
-                                     scratch.file("data"));
+        fs::create_directory_symlink(fs::path(VANTORIX_SOURCE_DIR) / "data", scratch.file("data"));
         inScratch = std::make_unique<ScopedWorkingDirectory>(scratch.path());
 
         factory = std::make_unique<ComponentFactory>();
@@ -105,8 +104,7 @@ protected:
         Animatable* animatable = entity->getComponent<Animatable>(Animatable::typeName());
         return animatable ? animatable->getCurrentName() : "<no Animatable>";
     }
-    static void act(Entity* ship, PlayerActionEvent::Action action, bool active, int x = 0,
-                    int y = 0) {
+    static void act(Entity* ship, PlayerActionType action, bool active, int x = 0, int y = 0) {
         ship->sendEvent(EventPtr(new PlayerActionEvent(action, active, x, y, 0.0)));
     }
 
@@ -134,16 +132,16 @@ TEST_F(PlayerTemplates, StaticShipHasItsPartsAndShowsTheFlameWhileThrusting) {
     ASSERT_NE(flame->getComponent(PlayerStaticAnimationController::typeName()), nullptr);
     EXPECT_EQ(animationOf(flame), "None");
 
-    act(ship, PlayerActionEvent::Thrust, true);
+    act(ship, PlayerActionType::Thrust, true);
     EXPECT_EQ(animationOf(flame), "Flame");
     scene->updateProcess(0.016);
     EXPECT_GT(ship->getComponent<Movable>(Movable::typeName())->getVelocity().x, 0.0);
 
-    act(ship, PlayerActionEvent::Thrust, false);
+    act(ship, PlayerActionType::Thrust, false);
     EXPECT_EQ(animationOf(flame), "None");
     // Braking cancels a thrust, and with it the flame.
-    act(ship, PlayerActionEvent::Thrust, true);
-    act(ship, PlayerActionEvent::Brake, true);
+    act(ship, PlayerActionType::Thrust, true);
+    act(ship, PlayerActionType::Brake, true);
     EXPECT_EQ(animationOf(flame), "None");
 }
 
@@ -155,29 +153,30 @@ TEST_F(PlayerTemplates, ScrollingShipBurnsUntilItBrakes) {
     ASSERT_NE(flame, nullptr);
     EXPECT_EQ(animationOf(flame), "Flame");
 
-    act(ship, PlayerActionEvent::Brake, true);
+    act(ship, PlayerActionType::Brake, true);
     EXPECT_EQ(animationOf(flame), "None");
-    act(ship, PlayerActionEvent::Brake, false);
+    act(ship, PlayerActionType::Brake, false);
     EXPECT_EQ(animationOf(flame), "Flame");
 }
 
 TEST_F(PlayerTemplates, SecondPingReplacesTheFirst) {
     Entity* ship = placeShip("PlayerStatic");
     ASSERT_NE(ship, nullptr);
-    PlayerPingCreator* creator = ship->getComponent<PlayerPingCreator>(PlayerPingCreator::typeName());
+    PlayerPingCreator* creator =
+        ship->getComponent<PlayerPingCreator>(PlayerPingCreator::typeName());
     ASSERT_NE(creator, nullptr);
 
     // The window is 160 x 120 pixels over 800 x 600 units: pixel (80, 60) is the origin.
-    act(ship, PlayerActionEvent::Ping, true, 100, 40);
+    act(ship, PlayerActionType::Ping, true, 100, 40);
     std::string first = creator->getLastPingName();
     Entity* firstPing = scene->findEntity(first);
     ASSERT_NE(firstPing, nullptr);
     EXPECT_NEAR(firstPing->getNode()->getWorldPosition().x, 100.0, 1e-9);
     EXPECT_NEAR(firstPing->getNode()->getWorldPosition().y, 100.0, 1e-9);
     EXPECT_NE(firstPing->getComponent("StaticCollidable"), nullptr);
-    act(ship, PlayerActionEvent::Ping, false, 100, 40);
+    act(ship, PlayerActionType::Ping, false, 100, 40);
 
-    act(ship, PlayerActionEvent::Ping, true, 80, 60);
+    act(ship, PlayerActionType::Ping, true, 80, 60);
     std::string second = creator->getLastPingName();
     EXPECT_NE(second, first);
     scene->updateProcess(0.016);
@@ -188,9 +187,10 @@ TEST_F(PlayerTemplates, SecondPingReplacesTheFirst) {
 TEST_F(PlayerTemplates, EnlargedPingsReturnToTheirSizeWhenTheTimeIsUp) {
     Entity* ship = placeShip("PlayerStatic");
     ASSERT_NE(ship, nullptr);
-    PlayerPingCreator* creator = ship->getComponent<PlayerPingCreator>(PlayerPingCreator::typeName());
+    PlayerPingCreator* creator =
+        ship->getComponent<PlayerPingCreator>(PlayerPingCreator::typeName());
     creator->enlargePing(Vector2(2, 3), 0.05);
-    act(ship, PlayerActionEvent::Ping, true, 80, 60);
+    act(ship, PlayerActionType::Ping, true, 80, 60);
     Entity* ping = scene->findEntity(creator->getLastPingName());
     ASSERT_NE(ping, nullptr);
     EXPECT_EQ(ping->getNode()->getScale().x, 2.0);
@@ -217,7 +217,8 @@ TEST_F(PlayerTemplates, EnlargedPingsReturnToTheirSizeWhenTheTimeIsUp) {
 TEST_F(PlayerTemplates, EnlargementEndsWithTheScene) {
     Entity* ship = placeShip("PlayerStatic");
     ASSERT_NE(ship, nullptr);
-    PlayerPingCreator* creator = ship->getComponent<PlayerPingCreator>(PlayerPingCreator::typeName());
+    PlayerPingCreator* creator =
+        ship->getComponent<PlayerPingCreator>(PlayerPingCreator::typeName());
     creator->enlargePing(Vector2(2, 2), 10.0);
     // The timer goes with the scene; the creator must not keep pointing at it.
     scene->removeNode(ship->getNode());

@@ -35,9 +35,9 @@ public:
     // Ticks until at least the given seconds have passed.
     void run(double seconds) { tick(static_cast<int>(seconds / step + 0.999999)); }
 
-    void start(PlayerActionEvent::Action action) { send(action, true); }
-    void stop(PlayerActionEvent::Action action) { send(action, false); }
-    void send(PlayerActionEvent::Action action, bool active, double time = 0.0) {
+    void start(PlayerActionType action) { send(action, true); }
+    void stop(PlayerActionType action) { send(action, false); }
+    void send(PlayerActionType action, bool active, double time = 0.0) {
         ship()->sendEvent(EventPtr(new PlayerActionEvent(action, active, 0, 0, time)));
     }
 
