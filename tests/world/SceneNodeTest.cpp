@@ -111,7 +111,7 @@ TEST(SceneNode, ZeroParentScaleKeepsWorldSettingFinite) {
 
 TEST(SceneNode, WorldMatrixIsLocalTimesParent) {
     Family family;
-    const Matrix3& local = SceneNode(Vector2(10, 0), quarterTurn, Vector2(2, 2)).getWorldMatrix();
+    Matrix3 local = SceneNode(Vector2(10, 0), quarterTurn, Vector2(2, 2)).getWorldMatrix();
     EXPECT_EQ(local, (Matrix3{{0, 2, 0, -2, 0, 0, 10, 0, 1}}));
     expectNear(transformed(family.child->getWorldMatrix(), Vector2(0, 0)), Vector2(10, 2));
     expectNear(transformed(family.child->getWorldMatrix(), Vector2(1, 0)), Vector2(10, 4));
