@@ -1,6 +1,7 @@
 // The player's ship, flame and ping as the game's data files make them: the real
 // data/templates/PlayerTemplates.xml with its pictures, in a real window.
 #include "core/ComponentFactory.h"
+#include "core/PlayerAction.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
@@ -13,10 +14,12 @@
 #include "presentation/AnimateAndDie.h"
 #include "presentation/AnimationSequenceManager.h"
 #include "presentation/Camera.h"
+#include "presentation/RenderManager.h"
 #include "presentation/StripSequence.h"
 #include "presentation/VideoManager.h"
 #include "support/GlContext.h"
 #include "support/ScratchDirectory.h"
+#include "world/Entity.h"
 #include "world/EntityTemplateManager.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
@@ -24,6 +27,8 @@
 #include "world/XmlFileManager.h"
 
 #include <gtest/gtest.h>
+
+#include <GL/gl.h>
 
 #include <filesystem>
 #include <memory>
@@ -226,6 +231,40 @@ TEST_F(PlayerTemplates, EnlargementEndsWithTheScene) {
     EXPECT_EQ(creator->getPingScale().x, 1.0);
     std::unique_ptr<SceneNode> detached(ship->getNode());
     detached.reset();
+}
+
+// Catches a picture strip read upside down (the flame's bands instead of the hull) and a flame
+// that does not sit at the nozzles.
+TEST_F(PlayerTemplates, ShipPictureShowsTheHullAndTheFlameBehindIt) {
+    Entity* ship = placeShip("PlayerStatic");
+    ASSERT_NE(ship, nullptr);
+    // A close-up: the 160 x 120 window shows 80 x 60 units, two pixels per unit, centred on the
+    // ship, whose 56-unit frame then spans 112 pixels.
+    scene->findEntity("MainCamera")
+        ->getComponent<Camera>(Camera::typeName())
+        ->setDimensions(Vector2(80, 60));
+    RenderManager renderer;
+    renderer.connect(scene.get());
+    auto draw = [&] {
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+        renderer.render();
+    };
+    // Canopy, ahead of the centre on the nose axis; upper nozzle's flame, behind the centre.
+    const int canopyX = 80 + 2 * 13, canopyY = 60 - 1;
+    const int flameX = 80 - 2 * 17, flameY = 60 + 2 * 2;
+
+    draw();
+    Rgba canopy = readPixel(canopyX, canopyY);
+    EXPECT_GT(canopy.b, canopy.r + 60) << canopy;
+    EXPECT_EQ(readPixel(flameX, flameY), (Rgba{0, 0, 0, 255}));
+
+    act(ship, PlayerActionType::Thrust, true);
+    draw();
+    Rgba flame = readPixel(flameX, flameY);
+    EXPECT_GT(flame.r, 150) << flame;
+    EXPECT_GT(flame.r, flame.b + 80) << flame;
+    renderer.disconnect(scene.get());
 }
 
 TEST_F(PlayerTemplates, MenuPingIsSmall) {
