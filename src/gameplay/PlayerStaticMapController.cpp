@@ -11,8 +11,8 @@
 #include <cmath>
 
 PlayerStaticMapController::VelocityBurstCallback::VelocityBurstCallback(
-    PlayerStaticMapController& controller, const Vector2& burst, double duration)
-    : VelocityBurst(burst, duration, SceneNode::Local), controller(controller.self) {}
+    PlayerStaticMapController& owner, const Vector2& burst, double duration)
+    : VelocityBurst(burst, duration, SceneNode::Local), controller(owner.self) {}
 
 bool PlayerStaticMapController::VelocityBurstCallback::update(Movable& movable, double seconds) {
     if (!VelocityBurst::update(movable, seconds))
@@ -33,8 +33,8 @@ PlayerStaticMapController::PlayerStaticMapController(double thrustForce, double 
                                                      double stepRecoverTime)
     : thrustForce(thrustForce), brakeForce(brakeForce), maxSpeed(maxSpeed), turnSpeed(turnSpeed),
       stepSpeed(stepSpeed), stepTime(stepTime), stepRecoverTime(stepRecoverTime),
-      // A unit force scaled afterwards: built from (thrustForce, 0) directly, a thrust of 0 would
-      // divide by its zero length and put NaN into the ship's velocity.
+      // A unit push scaled afterwards: a Force refuses a zero-length vector, while a ship may be
+      // given no thrust at all, or be boosted down to none.
       thrust(new Force(Vector2(1.0, 0.0), SceneNode::Local)),
       brake(new TranslationalDecellerator(brakeForce)),
       self(std::make_shared<PlayerStaticMapController*>(this)) {

@@ -23,7 +23,7 @@ public:
     // The movable owns it; the controller may be gone by then, and is then not told.
     class VelocityBurstCallback : public VelocityBurst {
     public:
-        VelocityBurstCallback(PlayerStaticMapController& controller, const Vector2& burst,
+        VelocityBurstCallback(PlayerStaticMapController& owner, const Vector2& burst,
                               double duration);
         bool update(Movable& movable, double seconds) override;
 

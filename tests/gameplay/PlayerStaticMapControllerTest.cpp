@@ -243,7 +243,7 @@ TEST(StaticMapControllerParams, RequiredParametersAndStepDefaults) {
                      "PlayerStaticMapController Unable to convert parameter 'turnSpeed' to double");
     }
 
-    // A thrust of 0 is legal: it must not divide by its zero length.
+    // A thrust of 0 is legal, although a Force of zero length is not.
     params.set("turnSpeed", "1.5");
     std::unique_ptr<Controller> made(Controller::fromParams(params));
     EXPECT_DOUBLE_EQ(made->getThrust()->getMagnitude(), 0.0);
