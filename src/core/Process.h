@@ -21,6 +21,9 @@ public:
 
     // Removal is honoured at the end of the manager's current or next tick.
     void kill();
+    // Withdraws a removal that has not been honoured yet, for a process that must stay after all
+    // (a component whose entity left its scene and came back within one tick).
+    void revive() { killed = false; }
     // Pausing with duration 0 pauses until resumed; pausing an already paused process only
     // resets the remaining pause time.
     void setPaused(bool paused, double duration = 0.0);

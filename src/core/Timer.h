@@ -18,6 +18,8 @@ public:
     bool deleteWhenKilled() const override { return true; }
 
     double getRemaining() const { return remaining; }
+    // Restarts the countdown of a running timer from the given time.
+    void setRemaining(double seconds) { remaining = seconds; }
     const std::string& getName() const { return name; }
 
 private:

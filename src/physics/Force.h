@@ -15,6 +15,8 @@ public:
     bool update(Movable& movable, double seconds) override;
 
     double getMagnitude() const { return magnitude; }
+    // Changes the strength and keeps the direction; 0 makes the force push nothing.
+    void setMagnitude(double newMagnitude) { magnitude = newMagnitude; }
     const Vector2& getDirection() const { return direction; }
     SceneNode::TransformSpace getSpace() const { return space; }
 

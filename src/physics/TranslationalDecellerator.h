@@ -13,6 +13,7 @@ public:
     bool update(Movable& movable, double seconds) override;
 
     double getDeceleration() const { return deceleration; }
+    void setDeceleration(double newDeceleration) { deceleration = newDeceleration; }
 
 private:
     double deceleration;
