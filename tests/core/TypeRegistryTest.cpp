@@ -11,21 +11,41 @@
 TEST(TypeRegistry, EventFactoryAnswersExactlyTheRegisteredNames) {
     EventFactory factory;
     registerEventTypes(factory);
-    EXPECT_EQ((std::vector<std::string>{"AnimationAction", "ComponentAddition", "MovableAction",
-                                        "PlayerActionConnection", "PlayerActionEvent",
-                                        "ScriptRunner", "TemplateInstantiation"}),
-              factory.registeredNames());
+    EXPECT_EQ(
+        (std::vector<std::string>{"AnimationAction", "BulletShooterAction", "ComponentAddition",
+                                  "MovableAction", "PlayerActionConnection", "PlayerActionEvent",
+                                  "ScriptRunner", "TemplateInstantiation"}),
+        factory.registeredNames());
 }
 
 TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
     ComponentFactory factory;
     registerComponentTypes(factory);
-    EXPECT_EQ((std::vector<std::string>{"Animatable", "AnimateAndDie", "Camera", "CollidableLine",
-                                        "ComponentAdder", "FollowingCamera", "Movable",
-                                        "MusicPlayer", "OccludedAnimatable", "PlaySoundOnce",
-                                        "PlayerAction", "RepeatedStaticImage", "RunScriptWhenAdded",
-                                        "ScriptRunner", "SoundEmitter", "StaticCollidable",
-                                        "StaticImage", "TemplateInstantiator"}),
+    EXPECT_EQ((std::vector<std::string>{"Animatable",
+                                        "AnimateAndDie",
+                                        "Camera",
+                                        "CollidableLine",
+                                        "ComponentAdder",
+                                        "DynamicTextDisplay",
+                                        "FollowingCamera",
+                                        "Movable",
+                                        "MusicPlayer",
+                                        "OccludedAnimatable",
+                                        "PlaySoundOnce",
+                                        "PlayerAction",
+                                        "PlayerPingCreator",
+                                        "PlayerScrollingAnimationController",
+                                        "PlayerScrollingMapController",
+                                        "PlayerStaticAnimationController",
+                                        "PlayerStaticMapController",
+                                        "RepeatedStaticImage",
+                                        "RunScriptWhenAdded",
+                                        "ScriptRunner",
+                                        "SoundEmitter",
+                                        "StaticCollidable",
+                                        "StaticImage",
+                                        "StaticTextDisplay",
+                                        "TemplateInstantiator"}),
               factory.registeredNames());
     EXPECT_FALSE(factory.isRegistered("BoxSceneTemplateInstantiator"));
     EXPECT_FALSE(factory.isRegistered("movable"));
