@@ -2,6 +2,7 @@
 
 #include "core/Event.h"
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -53,3 +54,16 @@ struct ListenerHandle {
             listener->handleEvent(event);
     }
 };
+
+// Handles for the listeners of one event type in a dispatcher's type-to-listeners map, taken at
+// the start of a delivery.
+template <typename Collection>
+std::vector<ListenerHandle> listenerHandles(const std::map<int, Collection>& listeners,
+                                            int eventType) {
+    std::vector<ListenerHandle> handles;
+    auto found = listeners.find(eventType);
+    if (found != listeners.end())
+        for (EventListener* listener : found->second)
+            handles.emplace_back(listener);
+    return handles;
+}

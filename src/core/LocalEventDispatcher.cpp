@@ -37,12 +37,7 @@ public:
 
     std::vector<ListenerHandle> snapshot(int eventType) {
         boost::recursive_mutex::scoped_lock lock(mutex);
-        std::vector<ListenerHandle> handles;
-        auto found = listeners.find(eventType);
-        if (found != listeners.end())
-            for (EventListener* listener : found->second)
-                handles.emplace_back(listener);
-        return handles;
+        return listenerHandles(listeners, eventType);
     }
 
     std::size_t count(int eventType) const {
