@@ -4,12 +4,26 @@
 #include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
 #include "core/GameGlobals.h"
+#include "core/InputManager.h"
 #include "core/LogManager.h"
 #include "core/MainLoop.h"
 #include "core/MasterProcessManager.h"
 #include "core/TypeRegistry.h"
+#include "physics/PhysicsManager.h"
+#include "presentation/AnimationSequenceManager.h"
+#include "presentation/AudioClipManager.h"
+#include "presentation/AudioManager.h"
+#include "presentation/AudioStreamManager.h"
+#include "presentation/FontManager.h"
+#include "presentation/RenderManager.h"
+#include "presentation/SoundLayer.h"
+#include "presentation/StripSequence.h"
 #include "presentation/TextureManager.h"
 #include "presentation/VideoManager.h"
+#include "world/EntityTemplateManager.h"
+#include "world/EventScriptManager.h"
+#include "world/SceneManager.h"
+#include "world/SceneTemplateManager.h"
 #include "world/XmlFileManager.h"
 
 #include <GL/gl.h>
@@ -24,13 +38,20 @@
 namespace {
 
 // Everything main creates, so that a failure part-way through can still shut down in order.
+// The texture and font managers belong to the video manager, the clip and stream managers to the
+// audio manager: their owners delete them.
 struct Engine {
     std::unique_ptr<LogManager> logs;
     bool sdlStarted = false;
     std::unique_ptr<MasterProcessManager> master;
-    // Deletes the texture manager when it goes.
+    std::unique_ptr<InputManager> input;
     std::unique_ptr<VideoManager> video;
+    std::unique_ptr<AudioManager> audio;
     std::unique_ptr<XmlFileManager> xmlFiles;
+    std::unique_ptr<EntityTemplateManager> entityTemplates;
+    std::unique_ptr<SceneTemplateManager> sceneTemplates;
+    std::unique_ptr<EventScriptManager> eventScripts;
+    std::unique_ptr<AnimationSequenceManager> animationSequences;
     std::unique_ptr<ComponentFactory> componentFactory;
     std::unique_ptr<EventFactory> eventFactory;
     std::unique_ptr<MainLoop> loop;
@@ -45,12 +66,44 @@ void setCaptionAndIcon() {
     }
 }
 
+void setGroupVolume(FMOD_CHANNELGROUP* group, float volume) {
+    FMOD_RESULT result = FMOD_ChannelGroup_SetVolume(group, volume);
+    if (result != FMOD_OK)
+        throw myexception(FMOD_ErrorString(result));
+}
+
 // Tears down the current screen and builds the next one. No screen can be built yet, so the
 // loop ends on its first frame.
 void changeScreen() {}
 
+// Drops whatever only the old screen used: first unload, then forget.
+void releaseUnusedResources() {
+    ResourceManager* managers[] = {
+        AnimationSequenceManager::getSingletonPtr(), EventScriptManager::getSingletonPtr(),
+        SceneTemplateManager::getSingletonPtr(), EntityTemplateManager::getSingletonPtr(),
+        TextureManager::getSingletonPtr()};
+    for (ResourceManager* manager : managers)
+        if (manager)
+            manager->unloadUnreferenced();
+    for (ResourceManager* manager : managers)
+        if (manager)
+            manager->removeUnreferenced();
+}
+
 void stepSimulation(double seconds) {
+    if (!InputManager::getSingleton().poll())
+        running = false;
     MasterProcessManager::getSingleton().updateProcess(seconds);
+}
+
+void drawFrame() {
+    if (!VideoManager::getSingletonPtr())
+        return;
+    glClear(GL_COLOR_BUFFER_BIT);
+    if (currentRenderManager)
+        currentRenderManager->render();
+    if (VideoManager::getSingletonPtr())
+        SDL_GL_SwapBuffers();
 }
 
 MainLoop::Hooks loopHooks() {
@@ -62,6 +115,7 @@ MainLoop::Hooks loopHooks() {
         if (!screenChangeRequested)
             return MainLoop::FrameStart::Continue;
         changeScreen();
+        releaseUnusedResources();
         if (!currentScene)
             return MainLoop::FrameStart::Leave;
         screenChangeRequested = false;
@@ -69,12 +123,12 @@ MainLoop::Hooks loopHooks() {
     };
     hooks.step = stepSimulation;
     hooks.draw = [] {
-        if (!renderingEnabled || !VideoManager::getSingletonPtr())
-            return;
-        glClear(GL_COLOR_BUFFER_BIT);
-        SDL_GL_SwapBuffers();
+        if (renderingEnabled)
+            drawFrame();
     };
-    hooks.entityCount = [] { return std::uint32_t(0); };
+    hooks.entityCount = [] {
+        return currentScene ? static_cast<std::uint32_t>(currentScene->getEntities().size()) : 0u;
+    };
     hooks.reportFps = [](double fps) { std::cout << "FPS: " << fps << std::endl; };
     return hooks;
 }
@@ -90,10 +144,21 @@ bool startUp(Engine& engine, const VideoMode& mode) {
     engine.sdlStarted = true;
     setCaptionAndIcon();
     engine.master = std::make_unique<MasterProcessManager>();
+    engine.input = std::make_unique<InputManager>();
     engine.video = std::make_unique<VideoManager>(mode);
     new TextureManager();
+    new FontManager();
+    engine.audio = std::make_unique<AudioManager>();
+    engine.master->addProcess(engine.audio.get());
     engine.xmlFiles = std::make_unique<XmlFileManager>();
     engine.xmlFiles->registerElementType("LevelList");
+    engine.entityTemplates = std::make_unique<EntityTemplateManager>();
+    engine.sceneTemplates = std::make_unique<SceneTemplateManager>();
+    engine.eventScripts = std::make_unique<EventScriptManager>();
+    engine.animationSequences = std::make_unique<AnimationSequenceManager>();
+    engine.animationSequences->registerSequenceType("StripSequence", StripSequence());
+    setGroupVolume((new AudioClipManager())->getChannelGroup(), 0.45f);
+    setGroupVolume((new AudioStreamManager())->getChannelGroup(), 0.9f);
     engine.componentFactory = std::make_unique<ComponentFactory>();
     registerComponentTypes(*engine.componentFactory);
     engine.eventFactory = std::make_unique<EventFactory>();
@@ -114,10 +179,30 @@ void writeStatistics(const Engine& engine) {
 
 // Destroys whatever exists, in the fixed shut-down order.
 void shutDown(Engine& engine) {
+    delete currentScene;
+    currentScene = nullptr;
+    delete currentRenderManager;
+    currentRenderManager = nullptr;
+    delete currentPhysicsManager;
+    currentPhysicsManager = nullptr;
+    if (TextureManager* textures = TextureManager::getSingletonPtr())
+        textures->removeUnreferenced();
+    if (FontManager* fonts = FontManager::getSingletonPtr())
+        fonts->removeUnreferenced();
+    if (engine.sceneTemplates)
+        engine.sceneTemplates->unloadAll();
+    if (engine.entityTemplates)
+        engine.entityTemplates->unloadAll();
+    engine.animationSequences.reset();
+    engine.eventScripts.reset();
+    engine.sceneTemplates.reset();
+    engine.entityTemplates.reset();
     engine.xmlFiles.reset();
     engine.componentFactory.reset();
     engine.eventFactory.reset();
+    engine.audio.reset();
     engine.video.reset();
+    engine.input.reset();
     engine.master.reset();
     writeStatistics(engine);
     if (engine.sdlStarted)

@@ -2,23 +2,89 @@
 
 #include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
+#include "core/PlayerAction.h"
+#include "core/PlayerActionConnectionEvent.h"
+#include "core/PlayerActionEvent.h"
+#include "gameplay/BulletShooterActionEvent.h"
+#include "gameplay/PlayerPingCreator.h"
+#include "gameplay/PlayerScrollingAnimationController.h"
+#include "gameplay/PlayerScrollingMapController.h"
+#include "gameplay/PlayerStaticAnimationController.h"
+#include "gameplay/PlayerStaticMapController.h"
+#include "physics/CollidableLine.h"
+#include "physics/Movable.h"
 #include "physics/MovableActionEvent.h"
+#include "physics/StaticCollidable.h"
+#include "presentation/Animatable.h"
+#include "presentation/AnimateAndDie.h"
+#include "presentation/AnimationActionEvent.h"
+#include "presentation/Camera.h"
+#include "presentation/DynamicTextDisplay.h"
+#include "presentation/FollowingCamera.h"
+#include "presentation/MusicPlayer.h"
+#include "presentation/OccludedAnimatable.h"
+#include "presentation/PlaySoundOnce.h"
+#include "presentation/RepeatedStaticImage.h"
+#include "presentation/SoundEmitter.h"
+#include "presentation/StaticImage.h"
+#include "presentation/StaticTextDisplay.h"
 #include "world/ComponentAdder.h"
 #include "world/ComponentAdderActionEvent.h"
+#include "world/RunScriptWhenAdded.h"
+#include "world/ScriptRunner.h"
+#include "world/ScriptRunnerActionEvent.h"
+#include "world/TemplateInstantiationActionEvent.h"
+#include "world/TemplateInstantiator.h"
 
 namespace {
 template <typename T, typename Factory> void add(Factory& factory) {
-    // The factory keeps its own copy; this default object is only the prototype's template.
+    // The factory keeps its own copy; this default object only serves as the original.
     T prototype;
+    factory.registerType(prototype);
+}
+
+// For components that can only be made with settings: an inert prototype, which serves only to
+// create configured copies from data.
+template <typename T, typename Factory> void add(Factory& factory, const T& prototype) {
     factory.registerType(prototype);
 }
 } // namespace
 
 void registerComponentTypes(ComponentFactory& factory) {
+    add<Animatable>(factory);
+    add<AnimateAndDie>(factory);
+    add<Camera>(factory);
+    add<CollidableLine>(factory);
     add<ComponentAdder>(factory);
+    add<DynamicTextDisplay>(factory);
+    add<FollowingCamera>(factory);
+    add<Movable>(factory);
+    add<MusicPlayer>(factory);
+    add<OccludedAnimatable>(factory);
+    add<PlayerAction>(factory);
+    add(factory, PlayerPingCreator("", ""));
+    add<PlayerScrollingAnimationController>(factory);
+    add(factory, PlayerScrollingMapController(0.0, 0.0, 0.0, 0.0));
+    add<PlayerStaticAnimationController>(factory);
+    add(factory, PlayerStaticMapController(0.0, 0.0, 0.0, 0.0));
+    add<PlaySoundOnce>(factory);
+    add<RepeatedStaticImage>(factory);
+    add<RunScriptWhenAdded>(factory);
+    add<ScriptRunner>(factory);
+    add<SoundEmitter>(factory);
+    add<StaticCollidable>(factory);
+    add<StaticImage>(factory);
+    add<StaticTextDisplay>(factory);
+    add<TemplateInstantiator>(factory);
 }
 
 void registerEventTypes(EventFactory& factory) {
+    add<AnimationActionEvent>(factory);
+    add<BulletShooterActionEvent>(factory);
     add<ComponentAdderActionEvent>(factory);
     add<MovableActionEvent>(factory);
+    add<PlayerActionConnectionEvent>(factory);
+    add<PlayerActionEvent>(factory);
+    add<ScriptRunnerActionEvent>(factory);
+    add<TemplateInstantiationActionEvent>(factory);
 }

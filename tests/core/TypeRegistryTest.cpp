@@ -11,14 +11,44 @@
 TEST(TypeRegistry, EventFactoryAnswersExactlyTheRegisteredNames) {
     EventFactory factory;
     registerEventTypes(factory);
-    EXPECT_EQ((std::vector<std::string>{"ComponentAddition", "MovableAction"}),
-              factory.registeredNames());
+    EXPECT_EQ(
+        (std::vector<std::string>{"AnimationAction", "BulletShooterAction", "ComponentAddition",
+                                  "MovableAction", "PlayerActionConnection", "PlayerActionEvent",
+                                  "ScriptRunner", "TemplateInstantiation"}),
+        factory.registeredNames());
 }
 
 TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
     ComponentFactory factory;
     registerComponentTypes(factory);
-    EXPECT_EQ((std::vector<std::string>{"ComponentAdder"}), factory.registeredNames());
+    EXPECT_EQ((std::vector<std::string>{"Animatable",
+                                        "AnimateAndDie",
+                                        "Camera",
+                                        "CollidableLine",
+                                        "ComponentAdder",
+                                        "DynamicTextDisplay",
+                                        "FollowingCamera",
+                                        "Movable",
+                                        "MusicPlayer",
+                                        "OccludedAnimatable",
+                                        "PlaySoundOnce",
+                                        "PlayerAction",
+                                        "PlayerPingCreator",
+                                        "PlayerScrollingAnimationController",
+                                        "PlayerScrollingMapController",
+                                        "PlayerStaticAnimationController",
+                                        "PlayerStaticMapController",
+                                        "RepeatedStaticImage",
+                                        "RunScriptWhenAdded",
+                                        "ScriptRunner",
+                                        "SoundEmitter",
+                                        "StaticCollidable",
+                                        "StaticImage",
+                                        "StaticTextDisplay",
+                                        "TemplateInstantiator"}),
+              factory.registeredNames());
+    EXPECT_FALSE(factory.isRegistered("BoxSceneTemplateInstantiator"));
+    EXPECT_FALSE(factory.isRegistered("movable"));
 }
 
 TEST(TypeRegistry, NamesAreCaseSensitiveAndUnknownNamesRaise) {
