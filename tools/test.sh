@@ -15,4 +15,6 @@ fi
 tools/build.sh "$dir" "${options[@]}"
 export LIBGL_ALWAYS_SOFTWARE=1
 export SDL_AUDIODRIVER=dummy
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
+# -noreset: an X server that resets whenever its last client leaves refuses connections
+# meanwhile, and test processes come and go all the time.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"

@@ -1,6 +1,7 @@
 #include "core/Application.h"
 
 #include "core/CommandLine.h"
+#include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
 #include "core/GameGlobals.h"
 #include "core/LogManager.h"
@@ -9,6 +10,7 @@
 #include "core/TypeRegistry.h"
 #include "presentation/TextureManager.h"
 #include "presentation/VideoManager.h"
+#include "world/XmlFileManager.h"
 
 #include <GL/gl.h>
 
@@ -28,6 +30,8 @@ struct Engine {
     std::unique_ptr<MasterProcessManager> master;
     // Deletes the texture manager when it goes.
     std::unique_ptr<VideoManager> video;
+    std::unique_ptr<XmlFileManager> xmlFiles;
+    std::unique_ptr<ComponentFactory> componentFactory;
     std::unique_ptr<EventFactory> eventFactory;
     std::unique_ptr<MainLoop> loop;
 };
@@ -88,6 +92,10 @@ bool startUp(Engine& engine, const VideoMode& mode) {
     engine.master = std::make_unique<MasterProcessManager>();
     engine.video = std::make_unique<VideoManager>(mode);
     new TextureManager();
+    engine.xmlFiles = std::make_unique<XmlFileManager>();
+    engine.xmlFiles->registerElementType("LevelList");
+    engine.componentFactory = std::make_unique<ComponentFactory>();
+    registerComponentTypes(*engine.componentFactory);
     engine.eventFactory = std::make_unique<EventFactory>();
     registerEventTypes(*engine.eventFactory);
     return true;
@@ -106,6 +114,8 @@ void writeStatistics(const Engine& engine) {
 
 // Destroys whatever exists, in the fixed shut-down order.
 void shutDown(Engine& engine) {
+    engine.xmlFiles.reset();
+    engine.componentFactory.reset();
     engine.eventFactory.reset();
     engine.video.reset();
     engine.master.reset();

@@ -1,7 +1,10 @@
 #include "core/TypeRegistry.h"
 
+#include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
 #include "physics/MovableActionEvent.h"
+#include "world/ComponentAdder.h"
+#include "world/ComponentAdderActionEvent.h"
 
 namespace {
 template <typename T, typename Factory> void add(Factory& factory) {
@@ -11,8 +14,11 @@ template <typename T, typename Factory> void add(Factory& factory) {
 }
 } // namespace
 
-void registerComponentTypes(ComponentFactory&) {}
+void registerComponentTypes(ComponentFactory& factory) {
+    add<ComponentAdder>(factory);
+}
 
 void registerEventTypes(EventFactory& factory) {
+    add<ComponentAdderActionEvent>(factory);
     add<MovableActionEvent>(factory);
 }

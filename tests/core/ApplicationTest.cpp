@@ -53,6 +53,8 @@ TEST(Application, FailureToStartVideoIsReportedAndEndsInOrder) {
         GTEST_SKIP() << "this display accepted the mode";
     EXPECT_TRUE(result.exited) << "signal " << result.signal;
     EXPECT_NE(0, result.exitStatus);
-    EXPECT_FALSE(result.standardError.empty()) << result.standardOutput;
+    EXPECT_FALSE(result.standardError.empty())
+        << "status " << result.exitStatus << " out: " << result.standardOutput
+        << " log: " << game.readFile("VantorixLog.txt");
     EXPECT_TRUE(contains(game.readFile("VantorixLog.txt"), "Log File Closed."));
 }

@@ -1,4 +1,5 @@
 #include "core/TypeRegistry.h"
+#include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
 #include "core/ParamList.h"
 
@@ -10,7 +11,14 @@
 TEST(TypeRegistry, EventFactoryAnswersExactlyTheRegisteredNames) {
     EventFactory factory;
     registerEventTypes(factory);
-    EXPECT_EQ((std::vector<std::string>{"MovableAction"}), factory.registeredNames());
+    EXPECT_EQ((std::vector<std::string>{"ComponentAddition", "MovableAction"}),
+              factory.registeredNames());
+}
+
+TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
+    ComponentFactory factory;
+    registerComponentTypes(factory);
+    EXPECT_EQ((std::vector<std::string>{"ComponentAdder"}), factory.registeredNames());
 }
 
 TEST(TypeRegistry, NamesAreCaseSensitiveAndUnknownNamesRaise) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// A reference to a streamed sound (music), by file path. Making one with a path creates the
+// stream in the AudioStreamManager; destroying one stops and releases that stream, even when
+// other references to the same path remain (streams are shared, not counted). Without an
+// AudioStreamManager a reference does nothing.
+class AudioStream {
+public:
+    AudioStream() = default;
+    explicit AudioStream(const std::string& path);
+    AudioStream(const AudioStream& other);
+    AudioStream& operator=(const AudioStream& other);
+    // Failures go to the standard error stream.
+    ~AudioStream();
+
+    const std::string& getPath() const { return path; }
+
+    // Shortcuts to the AudioStreamManager; play and stop raise its failures.
+    void play() const;
+    void stop() const;
+    void setLooping(bool loop) const;
+
+private:
+    void attach(const std::string& newPath);
+    void detach();
+
+    std::string path;
+};

@@ -1,0 +1,118 @@
+#include "presentation/AudioClipManager.h"
+#include "presentation/AudioClip.h"
+#include "presentation/AudioManager.h"
+#include "support/AudioTest.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class AudioClipManagerTest : public AudioTest {
+protected:
+    void SetUp() override {
+        AudioTest::SetUp();
+        makeClipManager();
+    }
+    AudioClipManager& clips() { return AudioClipManager::getSingleton(); }
+};
+} // namespace
+
+TEST_F(AudioClipManagerTest, ClipPlaysAgainAfterItsEndCallback) {
+    AudioClip beep(sound("beep.wav"));
+    beep.play();
+    EXPECT_TRUE(beep.isPlaying());
+    run(0.2);
+    EXPECT_TRUE(beep.isPlaying());
+    run(0.1);
+    EXPECT_FALSE(beep.isPlaying());
+    beep.play();
+    EXPECT_TRUE(beep.isPlaying());
+    EXPECT_EQ(channelsPlaying(), 1);
+}
+
+TEST_F(AudioClipManagerTest, PlayingAPlayingReferenceStartsNothingNewButACopyPlaysAlongside) {
+    AudioClip chime(sound("chime.flac"));
+    chime.play();
+    run(0.1);
+    chime.play();
+    EXPECT_EQ(channelsPlaying(), 1);
+    AudioClip copy(chime);
+    copy.play();
+    EXPECT_EQ(channelsPlaying(), 2);
+    EXPECT_EQ(clips().referenceCount(sound("chime.flac")), 2u);
+}
+
+TEST_F(AudioClipManagerTest, LastReferenceReleasesTheSoundAndANewOneLoadsItAgain) {
+    const std::string path = sound("beep.wav");
+    {
+        AudioClip first(path);
+        AudioClip second;
+        second = first;
+        first.play();
+        EXPECT_TRUE(clips().isLoaded(path));
+        EXPECT_EQ(clips().referenceCount(path), 2u);
+    }
+    EXPECT_FALSE(clips().isKnown(path));
+    run(0.016);
+    EXPECT_EQ(channelsPlaying(), 0);
+
+    AudioClip again(path);
+    EXPECT_TRUE(clips().isKnown(path));
+    EXPECT_FALSE(clips().isLoaded(path));
+    again.play();
+    EXPECT_TRUE(clips().isLoaded(path));
+    EXPECT_TRUE(again.isPlaying());
+}
+
+TEST_F(AudioClipManagerTest, StoppedReferenceCanPlayAgainInTheSameTick) {
+    AudioClip chime(sound("chime.flac"));
+    chime.play();
+    run(0.1);
+    chime.stop();
+    EXPECT_FALSE(chime.isPlaying());
+    chime.play();
+    EXPECT_TRUE(chime.isPlaying());
+    run(0.016);
+    EXPECT_TRUE(chime.isPlaying());
+    EXPECT_EQ(channelsPlaying(), 1);
+}
+
+TEST_F(AudioClipManagerTest, LoopingClipRepeatsUntilItsReferenceGoes) {
+    const std::string path = sound("beep.wav");
+    {
+        AudioClip beep(path);
+        clips().setLoop(path, true);
+        beep.play();
+        run(2.0);
+        EXPECT_TRUE(beep.isPlaying());
+        clips().setLoop(path, false);
+    }
+    run(0.016);
+    EXPECT_EQ(channelsPlaying(), 0);
+}
+
+TEST_F(AudioClipManagerTest, MissingFileRaisesTheLayerTextAndEmptyPathPlaysNothing) {
+    AudioClip missing("no/such/clip.wav");
+    try {
+        missing.play();
+        FAIL() << "a missing clip played";
+    } catch (const myexception& error) {
+        EXPECT_EQ(std::string(error.what()), AudioManager::errorText(FMOD_ERR_FILE_MISSING));
+    }
+    EXPECT_FALSE(missing.isPlaying());
+    AudioClip none;
+    EXPECT_NO_THROW(none.play());
+    EXPECT_FALSE(none.isPlaying());
+}
+
+TEST_F(AudioClipManagerTest, UnloadingAClipStopsItsReferencesAndTheNextPlayReloads) {
+    const std::string path = sound("chime.flac");
+    AudioClip chime(path);
+    chime.play();
+    clips().unloadClip(path);
+    EXPECT_FALSE(chime.isPlaying());
+    EXPECT_FALSE(clips().isLoaded(path));
+    run(0.016);
+    EXPECT_EQ(channelsPlaying(), 0);
+    chime.play();
+    EXPECT_TRUE(chime.isPlaying());
+}

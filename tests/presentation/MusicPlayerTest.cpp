@@ -1,0 +1,112 @@
+#include "presentation/MusicPlayer.h"
+#include "core/ParamList.h"
+#include "presentation/AudioStreamManager.h"
+#include "support/AudioTest.h"
+#include "world/Entity.h"
+#include "world/SceneManager.h"
+#include "world/SceneNode.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+class MusicPlayerTest : public AudioTest {
+protected:
+    void SetUp() override {
+        AudioTest::SetUp();
+        makeStreamManager();
+        scene = std::make_unique<SceneManager>();
+    }
+    void TearDown() override {
+        scene.reset();
+        AudioTest::TearDown();
+    }
+    MusicPlayer* make(const ParamList& params) {
+        return dynamic_cast<MusicPlayer*>(MusicPlayer().createNew(params));
+    }
+    ParamList loopingMusic() {
+        ParamList params;
+        params.set("filename", music);
+        params.set("looping", "true");
+        params.set("loopStart", "500");
+        params.set("loopEnd", "1000");
+        return params;
+    }
+    bool musicPlays() { return AudioStreamManager::getSingleton().isPlaying(music); }
+
+    const std::string music = sound("music.ogg");
+    std::unique_ptr<SceneManager> scene;
+};
+} // namespace
+
+TEST_F(MusicPlayerTest, PlaysWhileItsEntityIsInASceneAndLoopsInsideItsSection) {
+    MusicPlayer* player = make(loopingMusic());
+    ASSERT_NE(player, nullptr);
+    EXPECT_TRUE(player->isLooping());
+    unsigned start = 0;
+    unsigned end = 0;
+    ASSERT_TRUE(player->getLoopPoints(start, end));
+    EXPECT_EQ(start, 500u);
+    EXPECT_EQ(end, 1000u);
+
+    SceneNode* node = Entity::create("music", {player});
+    EXPECT_FALSE(musicPlays());
+    scene->addNode(node);
+    EXPECT_TRUE(musicPlays());
+    run(5.0, scene.get());
+    EXPECT_TRUE(musicPlays());
+
+    scene->removeNode(node);
+    EXPECT_FALSE(musicPlays());
+    run(0.016);
+    EXPECT_EQ(channelsPlaying(), 0);
+    delete node;
+}
+
+TEST_F(MusicPlayerTest, LoopStartAloneSetsNoLoopPoints) {
+    ParamList params;
+    params.set("filename", music);
+    params.set("loopStart", "500");
+    std::unique_ptr<MusicPlayer> player(make(params));
+    EXPECT_FALSE(player->isLooping());
+    unsigned start = 1;
+    unsigned end = 0;
+    ASSERT_TRUE(player->getLoopPoints(start, end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 2000u);
+}
+
+TEST_F(MusicPlayerTest, JoiningAnEntityAlreadyInASceneStartsTheMusic) {
+    SceneNode* node = Entity::create("holder");
+    scene->addNode(node);
+    MusicPlayer* player = make(loopingMusic());
+    ASSERT_TRUE(node->getEntity()->addComponent(player));
+    EXPECT_TRUE(musicPlays());
+    ASSERT_TRUE(node->getEntity()->removeComponent(player));
+    EXPECT_FALSE(musicPlays());
+    delete player;
+}
+
+TEST_F(MusicPlayerTest, CopyMadeAfterTheStreamWasReleasedStillLoopsInItsSection) {
+    std::unique_ptr<MusicPlayer> prototype(make(loopingMusic()));
+    // The first screen's copy goes, and with it the shared stream.
+    delete prototype->clone();
+    EXPECT_EQ(AudioStreamManager::getSingleton().getSound(music), nullptr);
+
+    std::unique_ptr<Component> copy(prototype->clone());
+    auto* player = dynamic_cast<MusicPlayer*>(copy.get());
+    EXPECT_TRUE(player->isLooping());
+    unsigned start = 0;
+    unsigned end = 0;
+    ASSERT_TRUE(player->getLoopPoints(start, end));
+    EXPECT_EQ(start, 500u);
+    EXPECT_EQ(end, 1000u);
+}
+
+TEST_F(MusicPlayerTest, FilenameIsRequiredAndIsTheOnlyFileName) {
+    EXPECT_THROW(make(ParamList()), myexception);
+    MusicPlayer prototype;
+    EXPECT_TRUE(prototype.isFilenameParam("filename"));
+    EXPECT_FALSE(prototype.isFilenameParam("looping"));
+}

@@ -1,0 +1,443 @@
+#include "presentation/SoundLayer.h"
+#include "support/ManualSoundClock.h"
+
+#include <gtest/gtest.h>
+
+#include <AL/alc.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+const std::string audioDir = std::string(VANTORIX_TEST_DATA_DIR) + "/audio/";
+
+struct EndRecord {
+    FMOD_CHANNEL* channel;
+    int value;
+};
+std::vector<EndRecord> ends;
+
+FMOD_RESULT recordEnd(FMOD_CHANNEL* channel, FMOD_CHANNEL_CALLBACKTYPE, int value) {
+    ends.push_back(EndRecord{channel, value});
+    return FMOD_OK;
+}
+
+class SoundLayer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ends.clear();
+        ASSERT_EQ(FMOD_System_Create(&system), FMOD_OK);
+        ASSERT_EQ(FMOD_System_SetOutput(system, FMOD_OUTPUTTYPE_SILENT), FMOD_OK);
+        ASSERT_EQ(FMOD_System_Init(system, 128, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+        clock.attach(system);
+    }
+    void TearDown() override { EXPECT_EQ(FMOD_System_Release(system), FMOD_OK); }
+
+    FMOD_SOUND* load(const std::string& file, bool stream = false) {
+        FMOD_SOUND* sound = nullptr;
+        const std::string path = audioDir + file;
+        FMOD_RESULT result =
+            stream ? FMOD_System_CreateStream(system, path.c_str(), 0x48, nullptr, &sound)
+                   : FMOD_System_CreateSound(system, path.c_str(), 0x48, nullptr, &sound);
+        EXPECT_EQ(result, FMOD_OK) << FMOD_ErrorString(result);
+        return sound;
+    }
+    FMOD_CHANNEL* play(FMOD_SOUND* sound, int value = 0) {
+        FMOD_CHANNEL* channel = nullptr;
+        EXPECT_EQ(FMOD_System_PlaySound(system, FMOD_CHANNEL_FREE, sound, 0, &channel), FMOD_OK);
+        EXPECT_EQ(
+            FMOD_Channel_SetCallback(channel, FMOD_CHANNEL_CALLBACKTYPE_END, recordEnd, value),
+            FMOD_OK);
+        return channel;
+    }
+    // Advances like the game loop: fixed steps, one update each.
+    void run(double seconds) {
+        for (double done = 0.0; done < seconds - 1e-9; done += 0.016) {
+            clock.advance(0.016);
+            ASSERT_EQ(FMOD_System_Update(system), FMOD_OK);
+        }
+    }
+    bool playing(FMOD_CHANNEL* channel) {
+        FMOD_BOOL isPlaying = 0;
+        return FMOD_Channel_IsPlaying(channel, &isPlaying) == FMOD_OK && isPlaying;
+    }
+    unsigned position(FMOD_CHANNEL* channel) {
+        unsigned milliseconds = 0;
+        EXPECT_EQ(FMOD_Channel_GetPosition(channel, &milliseconds, FMOD_TIMEUNIT_MS), FMOD_OK);
+        return milliseconds;
+    }
+
+    FMOD_SYSTEM* system = nullptr;
+    ManualSoundClock clock;
+};
+} // namespace
+
+TEST(SoundLayerErrors, EveryResultCodeHasItsOwnSentence) {
+    std::set<std::string> texts;
+    for (int code = FMOD_OK; code < FMOD_RESULT_COUNT; ++code) {
+        std::string text = FMOD_ErrorString(static_cast<FMOD_RESULT>(code));
+        ASSERT_GT(text.size(), 8u) << code;
+        EXPECT_EQ(text.back(), '.') << code;
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), static_cast<std::size_t>(FMOD_RESULT_COUNT));
+    EXPECT_EQ(std::string(FMOD_ErrorString(static_cast<FMOD_RESULT>(999))),
+              "Unknown sound layer result code.");
+}
+
+TEST(SoundLayerOutput, AutodetectFallsBackToSilentOutputWithoutDevice) {
+    unsetenv("VANTORIX_AUDIO_OUTPUT");
+    ALCdevice* probe = alcOpenDevice(nullptr);
+    const bool deviceExists = probe != nullptr;
+    if (probe)
+        alcCloseDevice(probe);
+
+    FMOD_SYSTEM* system = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&system), FMOD_OK);
+    ASSERT_EQ(FMOD_System_Init(system, 128, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    FMOD_OUTPUTTYPE output = FMOD_OUTPUTTYPE_AUTODETECT;
+    ASSERT_EQ(FMOD_System_GetOutput(system, &output), FMOD_OK);
+    EXPECT_EQ(output, deviceExists ? FMOD_OUTPUTTYPE_DEVICE : FMOD_OUTPUTTYPE_SILENT);
+    char name[256];
+    ASSERT_EQ(FMOD_System_GetOutputName(system, name, sizeof name), FMOD_OK);
+    EXPECT_FALSE(std::string(name).empty());
+    EXPECT_EQ(FMOD_System_Release(system), FMOD_OK);
+}
+
+TEST(SoundLayerOutput, SilentOutputFollowsRealTimeWithoutInjectedClock) {
+    FMOD_SYSTEM* system = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&system), FMOD_OK);
+    ASSERT_EQ(FMOD_System_SetOutput(system, FMOD_OUTPUTTYPE_SILENT), FMOD_OK);
+    ASSERT_EQ(FMOD_System_Init(system, 8, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    FMOD_SOUND* beep = nullptr;
+    ASSERT_EQ(
+        FMOD_System_CreateSound(system, (audioDir + "beep.wav").c_str(), 0x48, nullptr, &beep),
+        FMOD_OK);
+    ends.clear();
+    FMOD_CHANNEL* channel = nullptr;
+    ASSERT_EQ(FMOD_System_PlaySound(system, FMOD_CHANNEL_FREE, beep, 0, &channel), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_SetCallback(channel, FMOD_CHANNEL_CALLBACKTYPE_END, recordEnd, 0),
+              FMOD_OK);
+    // The quarter-second beep ends by itself; the bound only keeps a broken clock from hanging.
+    for (int attempt = 0; attempt < 1000 && ends.empty(); ++attempt) {
+        struct timespec pause {
+            0, 10 * 1000 * 1000
+        };
+        nanosleep(&pause, nullptr);
+        ASSERT_EQ(FMOD_System_Update(system), FMOD_OK);
+    }
+    EXPECT_EQ(ends.size(), 1u);
+    EXPECT_EQ(FMOD_System_Release(system), FMOD_OK);
+}
+
+TEST_F(SoundLayer, ClipEndCallbackArrivesOnlyDuringUpdateAndClipPlaysAgain) {
+    FMOD_SOUND* beep = load("beep.wav");
+    FMOD_CHANNEL* channel = play(beep, 7);
+    clock.advance(0.3);
+    EXPECT_TRUE(ends.empty());
+    ASSERT_EQ(FMOD_System_Update(system), FMOD_OK);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].channel, channel);
+    EXPECT_EQ(ends[0].value, 7);
+    FMOD_BOOL isPlaying = 1;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &isPlaying), FMOD_ERR_STALE_HANDLE);
+
+    FMOD_CHANNEL* again = play(beep);
+    EXPECT_NE(again, channel);
+    EXPECT_TRUE(playing(again));
+    run(0.3);
+    EXPECT_EQ(ends.size(), 2u);
+}
+
+TEST_F(SoundLayer, ClipThatPlayedOutIsNotPlayingBeforeTheUpdateCollectsIt) {
+    FMOD_CHANNEL* channel = play(load("beep.wav"));
+    clock.advance(0.3);
+    // Pausing makes the layer mix up to now; the beep is over but its handle is still valid.
+    FMOD_CHANNELGROUP* master = nullptr;
+    FMOD_System_GetMasterChannelGroup(system, &master);
+    ASSERT_EQ(FMOD_ChannelGroup_SetPaused(master, 1), FMOD_OK);
+    FMOD_BOOL isPlaying = 1;
+    EXPECT_EQ(FMOD_Channel_IsPlaying(channel, &isPlaying), FMOD_OK);
+    EXPECT_FALSE(isPlaying);
+    EXPECT_TRUE(ends.empty());
+}
+
+TEST_F(SoundLayer, StoppedChannelIsStaleAtOnceAndItsCallbackWaitsForUpdate) {
+    FMOD_CHANNEL* channel = play(load("chime.flac"), 3);
+    run(0.1);
+    ASSERT_EQ(FMOD_Channel_Stop(channel), FMOD_OK);
+    EXPECT_EQ(FMOD_Channel_Stop(channel), FMOD_ERR_STALE_HANDLE);
+    EXPECT_TRUE(ends.empty());
+    ASSERT_EQ(FMOD_System_Update(system), FMOD_OK);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].value, 3);
+    run(1.0);
+    EXPECT_EQ(ends.size(), 1u);
+}
+
+TEST_F(SoundLayer, DecodesWavOggAndFlac) {
+    unsigned length = 0;
+    ASSERT_EQ(FMOD_Sound_GetLength(load("beep.wav"), &length, FMOD_TIMEUNIT_MS), FMOD_OK);
+    EXPECT_EQ(length, 250u);
+    ASSERT_EQ(FMOD_Sound_GetLength(load("music.ogg"), &length, FMOD_TIMEUNIT_MS), FMOD_OK);
+    EXPECT_EQ(length, 2000u);
+    ASSERT_EQ(FMOD_Sound_GetLength(load("chime.flac"), &length, FMOD_TIMEUNIT_MS), FMOD_OK);
+    EXPECT_EQ(length, 500u);
+    ASSERT_EQ(FMOD_Sound_GetLength(load("chime.flac", true), &length, FMOD_TIMEUNIT_PCM), FMOD_OK);
+    EXPECT_EQ(length, 11025u);
+}
+
+TEST_F(SoundLayer, MissingAndUndecodableFilesAreErrorsWithoutASound) {
+    FMOD_SOUND* sound = reinterpret_cast<FMOD_SOUND*>(1);
+    EXPECT_EQ(FMOD_System_CreateSound(system, "no/such/file.wav", 0x48, nullptr, &sound),
+              FMOD_ERR_FILE_MISSING);
+    EXPECT_EQ(sound, nullptr);
+    EXPECT_EQ(FMOD_System_CreateStream(system, "no/such/file.ogg", 0x48, nullptr, &sound),
+              FMOD_ERR_FILE_MISSING);
+
+    const std::string garbage = "SoundLayerTest_garbage.wav";
+    std::ofstream(garbage) << "RIFF but not really a sound at all";
+    EXPECT_EQ(FMOD_System_CreateSound(system, garbage.c_str(), 0x48, nullptr, &sound),
+              FMOD_ERR_FILE_UNDECODABLE);
+    EXPECT_EQ(FMOD_System_CreateStream(system, garbage.c_str(), 0x48, nullptr, &sound),
+              FMOD_ERR_FILE_UNDECODABLE);
+    std::remove(garbage.c_str());
+    EXPECT_EQ(FMOD_System_CreateSound(system, nullptr, 0x48, nullptr, &sound),
+              FMOD_ERR_NULL_POINTER);
+}
+
+TEST_F(SoundLayer, NullAndReleasedHandlesAreErrorsNotCrashes) {
+    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_NULL_POINTER);
+    EXPECT_EQ(FMOD_Channel_Stop(nullptr), FMOD_ERR_NULL_POINTER);
+    EXPECT_EQ(FMOD_Channel_IsPlaying(nullptr, nullptr), FMOD_ERR_NULL_POINTER);
+    EXPECT_EQ(FMOD_Sound_Release(nullptr), FMOD_ERR_NULL_POINTER);
+    EXPECT_EQ(FMOD_ChannelGroup_SetPaused(nullptr, 1), FMOD_ERR_NULL_POINTER);
+
+    FMOD_SOUND* chime = load("chime.flac");
+    FMOD_CHANNEL* channel = play(chime);
+    ASSERT_EQ(FMOD_Sound_Release(chime), FMOD_OK);
+    EXPECT_EQ(FMOD_Sound_Release(chime), FMOD_ERR_STALE_HANDLE);
+    FMOD_CHANNEL* none = nullptr;
+    EXPECT_EQ(FMOD_System_PlaySound(system, FMOD_CHANNEL_FREE, chime, 0, &none),
+              FMOD_ERR_STALE_HANDLE);
+    EXPECT_EQ(none, nullptr);
+    EXPECT_EQ(FMOD_Channel_SetVolume(channel, 0.5f), FMOD_ERR_STALE_HANDLE);
+    // Releasing a playing sound ends its channel like a stop.
+    ASSERT_EQ(FMOD_System_Update(system), FMOD_OK);
+    EXPECT_EQ(ends.size(), 1u);
+
+    FMOD_SYSTEM* uninitialised = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&uninitialised), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Update(uninitialised), FMOD_ERR_NOT_INITIALIZED);
+    EXPECT_EQ(FMOD_System_Release(uninitialised), FMOD_OK);
+    EXPECT_EQ(FMOD_System_Update(uninitialised), FMOD_ERR_STALE_HANDLE);
+}
+
+TEST_F(SoundLayer, ChannelGainIsItsGroupVolumeTimesTheMasters) {
+    FMOD_CHANNELGROUP* master = nullptr;
+    FMOD_CHANNELGROUP* clips = nullptr;
+    ASSERT_EQ(FMOD_System_GetMasterChannelGroup(system, &master), FMOD_OK);
+    ASSERT_EQ(FMOD_System_CreateChannelGroup(system, "AllClipChannels", &clips), FMOD_OK);
+    ASSERT_EQ(FMOD_ChannelGroup_AddGroup(master, clips), FMOD_OK);
+    ASSERT_EQ(FMOD_ChannelGroup_SetVolume(clips, 0.45f), FMOD_OK);
+    FMOD_CHANNEL* channel = play(load("chime.flac"));
+    ASSERT_EQ(FMOD_Channel_SetChannelGroup(channel, clips), FMOD_OK);
+    float gain = 0.0f;
+    ASSERT_EQ(FMOD_Channel_GetMixVolume(channel, &gain), FMOD_OK);
+    EXPECT_NEAR(gain, 0.45f, 1e-5);
+    ASSERT_EQ(FMOD_ChannelGroup_SetVolume(master, 0.5f), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_GetMixVolume(channel, &gain), FMOD_OK);
+    EXPECT_NEAR(gain, 0.225f, 1e-5);
+    ASSERT_EQ(FMOD_Channel_SetVolume(channel, 0.5f), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_GetMixVolume(channel, &gain), FMOD_OK);
+    EXPECT_NEAR(gain, 0.1125f, 1e-5);
+    EXPECT_EQ(FMOD_ChannelGroup_SetVolume(clips, 1.5f), FMOD_ERR_BAD_ARGUMENT);
+    EXPECT_EQ(FMOD_ChannelGroup_AddGroup(clips, master), FMOD_ERR_GROUP_CYCLE);
+    EXPECT_EQ(FMOD_ChannelGroup_AddGroup(clips, clips), FMOD_ERR_GROUP_CYCLE);
+
+    // A released group hands its channels to the master.
+    ASSERT_EQ(FMOD_ChannelGroup_Release(clips), FMOD_OK);
+    ASSERT_EQ(FMOD_Channel_GetMixVolume(channel, &gain), FMOD_OK);
+    EXPECT_NEAR(gain, 0.25f, 1e-5);
+    EXPECT_EQ(FMOD_ChannelGroup_Release(master), FMOD_ERR_BAD_ARGUMENT);
+}
+
+TEST_F(SoundLayer, PausingTheMasterHoldsClipsAndStreamsAndResumesWhereTheyWere) {
+    FMOD_CHANNELGROUP* master = nullptr;
+    FMOD_CHANNELGROUP* streams = nullptr;
+    FMOD_System_GetMasterChannelGroup(system, &master);
+    FMOD_System_CreateChannelGroup(system, "AllStreamChannels", &streams);
+    FMOD_ChannelGroup_AddGroup(master, streams);
+    FMOD_CHANNEL* clip = play(load("chime.flac"));
+    FMOD_CHANNEL* music = play(load("music.ogg", true));
+    FMOD_Channel_SetChannelGroup(music, streams);
+    run(0.2);
+    const unsigned clipBefore = position(clip);
+    const unsigned musicBefore = position(music);
+    EXPECT_NEAR(clipBefore, 200, 30);
+    EXPECT_NEAR(musicBefore, 200, 30);
+
+    ASSERT_EQ(FMOD_ChannelGroup_SetPaused(master, 1), FMOD_OK);
+    FMOD_BOOL held = 0;
+    ASSERT_EQ(FMOD_Channel_GetMixPaused(music, &held), FMOD_OK);
+    EXPECT_TRUE(held);
+    run(3.0);
+    EXPECT_TRUE(ends.empty());
+    EXPECT_EQ(position(clip), clipBefore);
+    EXPECT_EQ(position(music), musicBefore);
+
+    ASSERT_EQ(FMOD_ChannelGroup_SetPaused(master, 0), FMOD_OK);
+    run(0.1);
+    EXPECT_NEAR(position(clip), clipBefore + 100, 30);
+    EXPECT_NEAR(position(music), musicBefore + 100, 30);
+    run(0.4);
+    EXPECT_EQ(ends.size(), 1u);
+}
+
+TEST_F(SoundLayer, StreamPlaysThroughItsBuffersToTheEnd) {
+    FMOD_CHANNEL* music = play(load("music.ogg", true));
+    run(1.9);
+    EXPECT_TRUE(playing(music));
+    EXPECT_NEAR(position(music), 1900, 40);
+    EXPECT_TRUE(ends.empty());
+    run(0.2);
+    EXPECT_EQ(ends.size(), 1u);
+}
+
+TEST_F(SoundLayer, StreamLoopsInsideItsLoopPoints) {
+    FMOD_SOUND* music = load("music.ogg", true);
+    ASSERT_EQ(FMOD_Sound_SetMode(music, FMOD_LOOP_NORMAL), FMOD_OK);
+    ASSERT_EQ(FMOD_Sound_SetLoopCount(music, -1), FMOD_OK);
+    ASSERT_EQ(FMOD_Sound_SetLoopPoints(music, 500, FMOD_TIMEUNIT_MS, 1000, FMOD_TIMEUNIT_MS),
+              FMOD_OK);
+    unsigned start = 0;
+    unsigned end = 0;
+    ASSERT_EQ(FMOD_Sound_GetLoopPoints(music, &start, FMOD_TIMEUNIT_MS, &end, FMOD_TIMEUNIT_MS),
+              FMOD_OK);
+    EXPECT_EQ(start, 500u);
+    EXPECT_EQ(end, 1000u);
+    FMOD_CHANNEL* channel = play(music);
+    run(0.9);
+    unsigned lowest = 2000;
+    unsigned highest = 0;
+    for (int step = 0; step < 250; ++step) {
+        run(0.016);
+        const unsigned now = position(channel);
+        lowest = std::min(lowest, now);
+        highest = std::max(highest, now);
+    }
+    EXPECT_TRUE(playing(channel));
+    EXPECT_TRUE(ends.empty());
+    EXPECT_GE(lowest, 500u);
+    EXPECT_LT(lowest, 540u);
+    EXPECT_LE(highest, 1000u);
+    EXPECT_GT(highest, 960u);
+}
+
+TEST_F(SoundLayer, StreamWithALoopCountRepeatsThatOftenThenPlaysOn) {
+    FMOD_SOUND* music = load("music.ogg", true);
+    FMOD_Sound_SetMode(music, FMOD_LOOP_NORMAL);
+    FMOD_Sound_SetLoopCount(music, 2);
+    FMOD_Sound_SetLoopPoints(music, 0, FMOD_TIMEUNIT_MS, 400, FMOD_TIMEUNIT_MS);
+    play(music);
+    // The section, twice more from its start, then on through the whole 2 s: 2.8 s.
+    run(2.7);
+    EXPECT_TRUE(ends.empty());
+    run(0.2);
+    EXPECT_EQ(ends.size(), 1u);
+}
+
+TEST_F(SoundLayer, LoopingClipPlaysUntilStoppedAndCountedLoopsEnd) {
+    FMOD_SOUND* beep = load("beep.wav");
+    ASSERT_EQ(FMOD_Sound_SetMode(beep, FMOD_LOOP_NORMAL), FMOD_OK);
+    FMOD_MODE mode = 0;
+    ASSERT_EQ(FMOD_Sound_GetMode(beep, &mode), FMOD_OK);
+    EXPECT_EQ(mode & FMOD_LOOP_OFF, 0u);
+    FMOD_CHANNEL* forever = play(beep);
+    run(2.0);
+    EXPECT_TRUE(playing(forever));
+    FMOD_Channel_Stop(forever);
+
+    FMOD_Sound_SetLoopCount(beep, 3);
+    play(beep);
+    // Four quarter-second beeps; the first end was the stop above.
+    run(0.95);
+    EXPECT_EQ(ends.size(), 1u);
+    run(0.1);
+    EXPECT_EQ(ends.size(), 2u);
+    EXPECT_EQ(FMOD_Sound_SetMode(beep, FMOD_LOOP_NORMAL | FMOD_LOOP_OFF), FMOD_ERR_BAD_ARGUMENT);
+}
+
+TEST_F(SoundLayer, PlayingAStreamAgainRestartsItOnANewChannel) {
+    FMOD_SOUND* music = load("music.ogg", true);
+    FMOD_CHANNEL* first = play(music, 1);
+    run(0.5);
+    FMOD_CHANNEL* second = play(music, 2);
+    EXPECT_FALSE(playing(first));
+    EXPECT_LT(position(second), 50u);
+    ASSERT_EQ(FMOD_System_Update(system), FMOD_OK);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].value, 1);
+}
+
+TEST_F(SoundLayer, CallbackMayPlayAgainButMayNotReleaseTheSystem) {
+    static FMOD_SYSTEM* current = nullptr;
+    static FMOD_SOUND* beep = nullptr;
+    static FMOD_RESULT releaseResult = FMOD_OK;
+    static int replays = 0;
+    current = system;
+    beep = load("beep.wav");
+    replays = 0;
+    FMOD_CHANNEL* channel = nullptr;
+    FMOD_System_PlaySound(system, FMOD_CHANNEL_FREE, beep, 0, &channel);
+    FMOD_Channel_SetCallback(
+        channel, FMOD_CHANNEL_CALLBACKTYPE_END,
+        [](FMOD_CHANNEL*, FMOD_CHANNEL_CALLBACKTYPE, int) {
+            releaseResult = FMOD_System_Release(current);
+            FMOD_CHANNEL* again = nullptr;
+            if (++replays < 3)
+                FMOD_System_PlaySound(current, FMOD_CHANNEL_FREE, beep, 0, &again);
+            return FMOD_OK;
+        },
+        0);
+    run(2.0);
+    EXPECT_EQ(replays, 1);
+    EXPECT_EQ(releaseResult, FMOD_ERR_IN_CALLBACK);
+    int channels = -1;
+    ASSERT_EQ(FMOD_System_GetChannelsPlaying(system, &channels), FMOD_OK);
+    EXPECT_EQ(channels, 0);
+}
+
+TEST_F(SoundLayer, BusyChannelsAreTakenOverOldestFirst) {
+    FMOD_SYSTEM* small = nullptr;
+    ASSERT_EQ(FMOD_System_Create(&small), FMOD_OK);
+    FMOD_System_SetOutput(small, FMOD_OUTPUTTYPE_SILENT);
+    ASSERT_EQ(FMOD_System_Init(small, 2, FMOD_INIT_NORMAL, nullptr), FMOD_OK);
+    clock.attach(small);
+    FMOD_SOUND* chime = nullptr;
+    ASSERT_EQ(
+        FMOD_System_CreateSound(small, (audioDir + "chime.flac").c_str(), 0x48, nullptr, &chime),
+        FMOD_OK);
+    std::vector<FMOD_CHANNEL*> channels(3);
+    for (int index = 0; index < 3; ++index) {
+        ASSERT_EQ(FMOD_System_PlaySound(small, FMOD_CHANNEL_FREE, chime, 0, &channels[index]),
+                  FMOD_OK);
+        FMOD_Channel_SetCallback(channels[index], FMOD_CHANNEL_CALLBACKTYPE_END, recordEnd, index);
+    }
+    EXPECT_FALSE(playing(channels[0]));
+    EXPECT_TRUE(playing(channels[1]));
+    EXPECT_TRUE(playing(channels[2]));
+    ASSERT_EQ(FMOD_System_Update(small), FMOD_OK);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].value, 0);
+    EXPECT_EQ(FMOD_System_PlaySound(system, FMOD_CHANNEL_FREE, chime, 0, &channels[0]),
+              FMOD_ERR_WRONG_SYSTEM);
+    EXPECT_EQ(FMOD_System_Release(small), FMOD_OK);
+    // The first system still works after another was released.
+    FMOD_CHANNEL* channel = play(load("beep.wav"));
+    run(0.1);
+    EXPECT_TRUE(playing(channel));
+}

@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <unistd.h>
+
+// ctest runs each test as its own process, several at once, all starting in the same working
+// directory. Files the engine writes by fixed name (its logs, screenshots) would collide, so each
+// process works in a directory of its own, removed again when every test in it passed.
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    namespace fs = std::filesystem;
+    fs::path own = fs::current_path() / ("run-" + std::to_string(getpid()));
+    std::error_code ignored;
+    fs::create_directories(own, ignored);
+    fs::current_path(own, ignored);
+    int status = RUN_ALL_TESTS();
+    fs::current_path(own.parent_path(), ignored);
+    if (status == 0)
+        fs::remove_all(own, ignored);
+    return status;
+}
