@@ -31,6 +31,12 @@ public:
         return names;
     }
 
+    // The registered prototype of that name, or null; it stays owned by the factory.
+    const Base* prototype(const std::string& name) const {
+        auto found = prototypes.find(name);
+        return found == prototypes.end() ? nullptr : found->second.get();
+    }
+
     // The caller owns the new object.
     Base* create(const std::string& name, const ParamList& params) const {
         auto found = prototypes.find(name);

@@ -3,6 +3,7 @@
 #include "physics/AxisAlignedBox.h"
 #include "physics/Circle.h"
 #include "physics/OrientedBox.h"
+#include "physics/WorldTransform.h"
 
 std::unique_ptr<Bound> createBoundByName(const std::string& name) {
     if (name == "AxisAlignedBox" || name == "AABB")
@@ -12,4 +13,8 @@ std::unique_ptr<Bound> createBoundByName(const std::string& name) {
     if (name == "Circle")
         return std::make_unique<Circle>();
     return nullptr;
+}
+
+void Bound::transform(const SceneNode& node) {
+    transform(WorldTransform::of(node));
 }

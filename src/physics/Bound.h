@@ -23,7 +23,8 @@ public:
     virtual void scale(const Vector2& factor) = 0;
     // Maps the shape from the frame of an entity into world space.
     virtual void transform(const WorldTransform& frame) = 0;
-    void transform(SceneNode& node);
+    // The node's world caches are brought up to date first.
+    void transform(const SceneNode& node);
     virtual bool isAxisAligned() const = 0;
     virtual AxisAlignedBox getBoundingBox() const = 0;
     // Encloses the bounding box both where it is and moved by offset.

@@ -17,23 +17,28 @@ double roundingMargin(double a, double b, double c, double d) {
 
 } // namespace
 
+SweepAndPrune::Extent SweepAndPrune::extentOf(const AxisAlignedBox& box) {
+    if (std::isnan(box.min.x) || std::isnan(box.max.x) || std::isnan(box.min.y) ||
+        std::isnan(box.max.y)) {
+        const double infinity = std::numeric_limits<double>::infinity();
+        return {infinity, -infinity, infinity, -infinity};
+    }
+    double margin = roundingMargin(box.min.x, box.max.x, box.min.y, box.max.y);
+    return {std::min(box.min.x, box.max.x) - margin, std::max(box.min.x, box.max.x) + margin,
+            std::min(box.min.y, box.max.y) - margin, std::max(box.min.y, box.max.y) + margin};
+}
+
+bool SweepAndPrune::mayOverlap(const AxisAlignedBox& a, const AxisAlignedBox& b) {
+    const Extent p = extentOf(a), q = extentOf(b);
+    return p.maxX >= q.minX && q.maxX >= p.minX && p.maxY >= q.minY && q.maxY >= p.minY;
+}
+
 void SweepAndPrune::findPairs(const std::vector<AxisAlignedBox>& boxes, std::vector<Pair>& pairs) {
     pairs.clear();
     const std::size_t count = boxes.size();
     extents.resize(count);
-    for (std::size_t index = 0; index < count; ++index) {
-        const AxisAlignedBox& box = boxes[index];
-        if (std::isnan(box.min.x + box.max.x + box.min.y + box.max.y)) {
-            // Sorts last and pairs with nothing, as the shape tests answer for it.
-            const double infinity = std::numeric_limits<double>::infinity();
-            extents[index] = {infinity, -infinity, infinity, -infinity};
-            continue;
-        }
-        double margin = roundingMargin(box.min.x, box.max.x, box.min.y, box.max.y);
-        extents[index] = {
-            std::min(box.min.x, box.max.x) - margin, std::max(box.min.x, box.max.x) + margin,
-            std::min(box.min.y, box.max.y) - margin, std::max(box.min.y, box.max.y) + margin};
-    }
+    for (std::size_t index = 0; index < count; ++index)
+        extents[index] = extentOf(boxes[index]);
     if (order.size() != count) {
         order.resize(count);
         std::iota(order.begin(), order.end(), 0u);

@@ -20,10 +20,17 @@ public:
     // Replaces pairs with every candidate (i, j), i < j, indices into boxes; in no defined order.
     void findPairs(const std::vector<AxisAlignedBox>& boxes, std::vector<Pair>& pairs);
 
+    // The same conservative test for one pair.
+    static bool mayOverlap(const AxisAlignedBox& a, const AxisAlignedBox& b);
+
 private:
     struct Extent {
         double minX, maxX, minY, maxY;
     };
+
+    // The box's span widened by the rounding margin; a NaN box gets an empty extent that sorts
+    // last.
+    static Extent extentOf(const AxisAlignedBox& box);
 
     void sortByMinX();
 

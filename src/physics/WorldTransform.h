@@ -19,7 +19,7 @@ struct WorldTransform {
     static WorldTransform fromParts(const Vector2& position, const Vector2& orientation,
                                     const Vector2& scale);
     // Brings the node's world caches up to date.
-    static WorldTransform of(SceneNode& node);
+    static WorldTransform of(const SceneNode& node);
 
     Vector2 apply(const Vector2& point) const {
         return {matrix[0] * point.x + matrix[3] * point.y + matrix[6],

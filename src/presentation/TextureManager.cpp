@@ -1,6 +1,7 @@
 #include "presentation/TextureManager.h"
 
 #include "core/LogFile.h"
+#include "presentation/FontManager.h"
 #include "presentation/VideoManager.h"
 
 #include <SDL_opengl.h>
@@ -19,6 +20,7 @@ TextureManager::TextureManager() {
 
 TextureManager::~TextureManager() {
     // The FontManager's textures live here, so it goes first once it exists.
+    delete FontManager::getSingletonPtr();
     unloadAll();
     VideoManager::writeLog("Texture manager shut down.", LogFile::Important, true);
 }

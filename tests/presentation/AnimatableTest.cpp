@@ -1,0 +1,281 @@
+#include "presentation/Animatable.h"
+#include "core/myexception.h"
+#include "presentation/AnimateAndDie.h"
+#include "presentation/AnimationActionEvent.h"
+#include "presentation/AnimationEvent.h"
+#include "presentation/Camera.h"
+#include "presentation/OccludedAnimatable.h"
+#include "presentation/RenderManager.h"
+#include "support/RecordingListener.h"
+#include "support/RenderFixture.h"
+#include "world/Entity.h"
+#include "world/SceneManager.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+const Rgba black{0, 0, 0, 255};
+const Rgba red{255, 0, 0, 255};
+const Rgba green{0, 255, 0, 255};
+const Rgba white{255, 255, 255, 255};
+
+class AnimatableTest : public AnimationFixture {
+protected:
+    // "run" plays Bands at 10 frames a second: band 0 for 0.2 s, then band 3 for 0.1 s.
+    ParamList runParams(bool loop = false, const std::string& start = "") {
+        ParamList list = params({{"zOrder", "1"},
+                                 {"sequence0", "Bands"},
+                                 {"name0", "run"},
+                                 {"fps0", "10"},
+                                 {"loop0", loop ? "true" : "false"},
+                                 {"sequence1", "Frozen"},
+                                 {"name1", "still"},
+                                 {"fps1", "10"},
+                                 {"loop1", loop ? "true" : "false"}});
+        if (!start.empty())
+            list.set("animation", start);
+        return list;
+    }
+    std::unique_ptr<Animatable> detached(const ParamList& list) {
+        return std::unique_ptr<Animatable>(Animatable::fromParams(list));
+    }
+    // The band a frame shows, from its texture coordinates.
+    static int band(const Animatable& animatable) {
+        return static_cast<int>(animatable.getTexCoords()[1] * 4 + 0.5);
+    }
+    static std::vector<int> kinds(const RecordingListener& listener) {
+        std::vector<int> result;
+        for (const EventPtr& event : listener.heard)
+            result.push_back(static_cast<const AnimationEvent&>(*event).getKind());
+        return result;
+    }
+    std::string xmlLog() { return readWholeFile("XmlSystemLogFile.txt"); }
+};
+} // namespace
+
+TEST_F(AnimatableTest, StripFramesLastTheirLengthAndABoundaryShowsTheEarlierFrame) {
+    auto animatable = detached(runParams(false, "run"));
+    EXPECT_EQ("run", animatable->getCurrentName());
+    EXPECT_EQ(0, band(*animatable));
+    animatable->update(0.2);
+    EXPECT_EQ(0u, animatable->getFrameIndex());
+    EXPECT_EQ(0, band(*animatable));
+    animatable->update(0.2001);
+    EXPECT_EQ(1u, animatable->getFrameIndex());
+    EXPECT_EQ(3, band(*animatable));
+    EXPECT_DOUBLE_EQ(1.0, animatable->getTexCoords()[3]);
+    animatable->update(5.0);
+    EXPECT_TRUE(animatable->isFinished());
+    EXPECT_DOUBLE_EQ(0.3, animatable->getElapsed());
+    EXPECT_EQ(1u, animatable->getFrameIndex());
+}
+
+TEST_F(AnimatableTest, LoopingAnimationWrapsAtItsTotalDuration) {
+    auto animatable = detached(runParams(true, "run"));
+    animatable->update(0.31);
+    EXPECT_NEAR(0.01, animatable->getElapsed(), 1e-12);
+    EXPECT_EQ(0, band(*animatable));
+    animatable->update(0.55);
+    EXPECT_EQ(3, band(*animatable));
+    EXPECT_FALSE(animatable->isFinished());
+}
+
+TEST_F(AnimatableTest, ZeroLengthAnimationShowsItsLastFrameLoopingOrNot) {
+    for (bool loop : {false, true}) {
+        auto animatable = detached(runParams(loop, "still"));
+        EXPECT_EQ(1u, animatable->getFrameIndex()) << loop;
+        EXPECT_EQ(2, band(*animatable)) << loop;
+        animatable->advance(0.016);
+        EXPECT_EQ(2, band(*animatable)) << loop;
+    }
+}
+
+TEST_F(AnimatableTest, ClockEndsANonLoopingAnimationOnceAndKeepsItsLastFrame) {
+    auto animatable = Animatable::fromParams(runParams());
+    Entity* entity = addEntity("runner", {animatable});
+    RecordingListener listener(EventType::Animation);
+    entity->addListener(&listener);
+    animatable->setAnimation("run", 0.0);
+    for (int tick = 0; tick < 40; ++tick)
+        step();
+    EXPECT_EQ((std::vector<int>{AnimationEvent::Started, AnimationEvent::Ended}), kinds(listener));
+    EXPECT_EQ("run", static_cast<const AnimationEvent&>(*listener.heard[1]).getAnimationName());
+    EXPECT_EQ(3, band(*animatable));
+
+    // Restarting runs to the end again, with one more ending.
+    animatable->setAnimation("run", 0.25);
+    for (int tick = 0; tick < 10; ++tick)
+        step();
+    EXPECT_EQ(4u, listener.heard.size());
+}
+
+TEST_F(AnimatableTest, ZeroLengthAnimationStillAnnouncesItsEndOnce) {
+    auto animatable = Animatable::fromParams(runParams());
+    Entity* entity = addEntity("frozen", {animatable});
+    RecordingListener listener(EventType::Animation);
+    entity->addListener(&listener);
+    animatable->setAnimation("still", 0.0);
+    step();
+    step();
+    EXPECT_EQ((std::vector<int>{AnimationEvent::Ended, AnimationEvent::Started}), kinds(listener));
+}
+
+TEST_F(AnimatableTest, AnimateAndDieRemovesItsEntityWhenTheAnimationEnds) {
+    addEntity("boom", {Animatable::fromParams(runParams(false, "run")), new AnimateAndDie});
+    for (int tick = 0; tick < 18; ++tick)
+        step();
+    ASSERT_NE(nullptr, scene->findEntity("boom"));
+    EXPECT_EQ(1u, renderer->renderableCount());
+    for (int tick = 0; tick < 2; ++tick)
+        step();
+    EXPECT_EQ(nullptr, scene->findEntity("boom"));
+    EXPECT_EQ(0u, renderer->renderableCount());
+}
+
+TEST_F(AnimatableTest, OccludedAnimationShowsOnlyItsLeftQuarter) {
+    addEntity("camera", {new Camera(Vector2(800, 600))});
+    ParamList list = params({{"zOrder", "1"},
+                             {"sequence0", "Quarters"},
+                             {"name0", "bar"},
+                             {"fps0", "1"},
+                             {"animation", "bar"},
+                             {"occlusion", "0.25"}});
+    auto bar = OccludedAnimatable::fromParams(list);
+    addEntity("bar", {bar});
+    drawFrame();
+    EXPECT_DOUBLE_EQ(0.25, bar->getTexCoords()[4]);
+    EXPECT_DOUBLE_EQ(-100, bar->getBoundingBox().max.x);
+    EXPECT_EQ(red, worldPixel(-190, 0));
+    EXPECT_EQ(red, worldPixel(-110, 0));
+    EXPECT_EQ(black, worldPixel(-90, 0));
+    EXPECT_EQ(black, worldPixel(150, 0));
+
+    // Running the other way keeps the right part; the geometry follows the new occlusion.
+    bar->setMinPos(1.0);
+    bar->setMaxPos(0.0);
+    bar->setOcclusion(0.5);
+    drawFrame();
+    EXPECT_EQ(black, worldPixel(-10, 0));
+    EXPECT_EQ((Rgba{0, 0, 255, 255}), worldPixel(50, 0));
+    EXPECT_EQ(white, worldPixel(190, 0));
+}
+
+TEST_F(AnimatableTest, SequenceProblemsAreLoggedAndTheirAnimationsSkipped) {
+    ParamList list = params({{"zOrder", "1"}, {"animation", "mystery"}});
+    const char* sequences[] = {"Mystery",    "Bandless", "Frameless", "Lost",
+                               "Lengthless", "Absent",   "Bands"};
+    for (int i = 0; i < 7; ++i) {
+        std::string index = std::to_string(i);
+        list.set("sequence" + index, sequences[i]);
+        list.set("name" + index, i == 0 ? "mystery" : i == 6 ? "good" : "bad" + index);
+        list.set("fps" + index, "10");
+    }
+    auto animatable = detached(list);
+    EXPECT_TRUE(animatable->hasAnimation("good"));
+    EXPECT_FALSE(animatable->hasAnimation("mystery"));
+    EXPECT_EQ("", animatable->getCurrentName());
+    std::string log = xmlLog();
+    for (const char* expected :
+         {"Error: Loading AnimationSequence Mystery: unregistered sequence type: FlipBook.",
+          "invalid stripSize attribute in StripSequence.", "no frame elements in StripSequence.",
+          "invalid filename NoSuchStrip.png for StripSequence.",
+          "no length attribute in StripSequence.",
+          "Error: Loading AnimationSequence Absent: cannot find element name in any loaded xml "
+          "files.",
+          "Error: Cannot set mystery to starting animation"})
+        EXPECT_NE(std::string::npos, log.find(expected)) << expected;
+}
+
+TEST_F(AnimatableTest, AnimationNamesNotAddedAreRefused) {
+    auto animatable = detached(params({{"zOrder", "1"}, {"animation", "walk"}}));
+    EXPECT_EQ("", animatable->getCurrentName());
+    EXPECT_NE(std::string::npos, xmlLog().find("Error: Cannot set walk to starting animation"));
+    EXPECT_THROW(animatable->setAnimation("walk", 0.0), myexception);
+    EXPECT_THROW(animatable->setLoop("walk", true), myexception);
+    EXPECT_NO_THROW(animatable->setLoop("", true));
+    EXPECT_EQ(nullptr, animatable->renderOperation()->texture.get());
+}
+
+TEST_F(AnimatableTest, ActionEventsSwitchAnimationsAndMoveThePosition) {
+    auto animatable = Animatable::fromParams(runParams());
+    Entity* entity = addEntity("actor", {animatable});
+    AnimationActionEvent prototype;
+    EventPtr start(prototype.createNew(
+        params({{"action", "SetAnimation"}, {"name", "run"}, {"pos", "0.25"}, {"time", "2"}})));
+    EXPECT_EQ(2.0, start->getTime());
+    entity->sendEvent(start);
+    EXPECT_EQ("run", animatable->getCurrentName());
+    EXPECT_EQ(3, band(*animatable));
+    entity->sendEvent(
+        EventPtr(prototype.createNew(params({{"action", "SetPosition"}, {"pos", "0.1"}}))));
+    EXPECT_EQ(0, band(*animatable));
+    // A script naming an animation that does not exist is logged, not thrown.
+    EXPECT_NO_THROW(entity->sendEvent(
+        EventPtr(prototype.createNew(params({{"action", "SetAnimation"}, {"name", "fly"}})))));
+    EXPECT_EQ("run", animatable->getCurrentName());
+}
+
+TEST(AnimationActionEvent, ParametersAreCheckedAndCopiesKeepThem) {
+    AnimationActionEvent prototype;
+    EXPECT_EQ("AnimationAction", prototype.getType());
+    EXPECT_EQ(EventType::AnimationAction, prototype.getEventType());
+    ParamList jump;
+    jump.set("action", "Jump");
+    EXPECT_THROW(
+        {
+            try {
+                delete prototype.createNew(jump);
+            } catch (const myexception& error) {
+                EXPECT_STREQ("Invalid type for action", error.what());
+                throw;
+            }
+        },
+        myexception);
+    ParamList position;
+    position.set("action", "SetPosition");
+    EXPECT_THROW(delete prototype.createNew(position), myexception);
+    position.set("pos", "1.5");
+    std::unique_ptr<FactoryEvent> made(prototype.createNew(position));
+    std::unique_ptr<FactoryEvent> copy(made->clone(4.0));
+    auto& action = static_cast<AnimationActionEvent&>(*copy);
+    EXPECT_EQ(AnimationActionEvent::SetPosition, action.getKind());
+    EXPECT_EQ(1.5, action.getPosition());
+    EXPECT_EQ(4.0, action.getTime());
+}
+
+TEST_F(AnimatableTest, CloneCopiesTheAnimationsAndFollowsItsOwnClock) {
+    auto original = detached(runParams(false, "run"));
+    original->update(0.25);
+    std::unique_ptr<Component> copy(original->clone());
+    auto& clone = static_cast<Animatable&>(*copy);
+    EXPECT_EQ("run", clone.getCurrentName());
+    EXPECT_EQ(3, band(clone));
+    clone.setAnimation("still", 0.0);
+    EXPECT_EQ("run", original->getCurrentName());
+    EXPECT_EQ(3, band(*original));
+    original.reset();
+    clone.update(0.0);
+    EXPECT_EQ(2, band(clone));
+}
+
+TEST(Animatable, CreationNeedsTheSequenceManagerAndAZOrder) {
+    ParamList list;
+    try {
+        delete Animatable::fromParams(list);
+        FAIL() << "expected an exception";
+    } catch (const myexception& error) {
+        EXPECT_STREQ("Error creating Animatable: Could not find parameter 'zOrder'", error.what());
+    }
+    list.set("zOrder", "1");
+    list.set("sequence0", "Bands");
+    list.set("name0", "run");
+    list.set("fps0", "10");
+    try {
+        delete Animatable::fromParams(list);
+        FAIL() << "expected an exception";
+    } catch (const myexception& error) {
+        EXPECT_STREQ("sequence manager not instantiated for Animatable.", error.what());
+    }
+}

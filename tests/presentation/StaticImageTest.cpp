@@ -1,0 +1,189 @@
+#include "presentation/StaticImage.h"
+#include "core/myexception.h"
+#include "presentation/Camera.h"
+#include "presentation/RenderManager.h"
+#include "presentation/RepeatedStaticImage.h"
+#include "support/RenderFixture.h"
+#include "world/Entity.h"
+#include "world/SceneManager.h"
+#include "world/SceneNode.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+namespace {
+const Rgba black{0, 0, 0, 255};
+const Rgba red{255, 0, 0, 255};
+const Rgba green{0, 255, 0, 255};
+const Rgba white{255, 255, 255, 255};
+
+std::array<double, 8> corners(double x0, double y0, double x1, double y1) {
+    return {x0, y0, x0, y1, x1, y1, x1, y0};
+}
+
+class StaticImageTest : public RenderFixture {
+protected:
+    ParamList imageParams(const std::string& file) {
+        return params({{"filename", dataFile(file)},
+                       {"texCoord", "(0,0),(1,1)"},
+                       {"zOrder", "1"},
+                       {"min", "(-50,-50)"},
+                       {"max", "(50,50)"}});
+    }
+    std::unique_ptr<StaticImage> made(const ParamList& list) {
+        return std::unique_ptr<StaticImage>(StaticImage::fromParams(list));
+    }
+};
+} // namespace
+
+TEST_F(StaticImageTest, ImageWithoutSceneNodeStaysAtItsLocalBox) {
+    auto image = made(imageParams("Red8.png"));
+    EXPECT_FALSE(image->updateGeometry());
+    EXPECT_EQ(corners(-50, -50, 50, 50), image->getVertices());
+    EXPECT_EQ(Vector2(-50, -50), image->getBoundingBox().min);
+    EXPECT_EQ(Vector2(50, 50), image->getBoundingBox().max);
+    EXPECT_TRUE(image->isFilenameParam("filename"));
+    EXPECT_FALSE(image->isFilenameParam("texCoord"));
+}
+
+TEST_F(StaticImageTest, MovingTheEntityRecomputesTheVerticesOnlyWhenTheTransformChanged) {
+    auto image = StaticImage::fromParams(imageParams("Red8.png"));
+    Entity* entity = addEntity("image", {image}, 10, 20);
+    image->renderOperation();
+    EXPECT_EQ(corners(-40, -30, 60, 70), image->getVertices());
+    EXPECT_FALSE(image->updateGeometry());
+
+    entity->getNode()->setScale(Vector2(2, 1));
+    entity->getNode()->setOrientation(Vector2(0, 1));
+    EXPECT_TRUE(image->updateGeometry());
+    // Scaled along its own x, then turned a quarter: 200 units tall, 100 wide.
+    const AxisAlignedBox& bound = image->getBoundingBox();
+    EXPECT_DOUBLE_EQ(-40, bound.min.x);
+    EXPECT_DOUBLE_EQ(-80, bound.min.y);
+    EXPECT_DOUBLE_EQ(60, bound.max.x);
+    EXPECT_DOUBLE_EQ(120, bound.max.y);
+}
+
+TEST_F(StaticImageTest, BoundFollowsAGeometryUpdateMadeThroughTheWorldBox) {
+    auto image = StaticImage::fromParams(imageParams("Red8.png"));
+    Entity* entity = addEntity("image", {image});
+    image->getBoundingBox();
+    entity->getNode()->setPosition(Vector2(500, 0));
+    image->worldBox();
+    EXPECT_DOUBLE_EQ(450, image->getBoundingBox().min.x);
+}
+
+TEST_F(StaticImageTest, AlphaIsClampedAndColourTints) {
+    addEntity("camera", {new Camera(Vector2(800, 600))});
+    ParamList opaque = imageParams("Blue8.png");
+    opaque.set("alpha", "1.5");
+    ParamList invisible = imageParams("Red8.png");
+    invisible.set("alpha", "-0.2");
+    // A picture that failed to load shows its colour alone.
+    ParamList tinted = imageParams("NoSuchImage.png");
+    tinted.set("color", "(0,1,0)");
+    auto opaqueImage = StaticImage::fromParams(opaque);
+    EXPECT_EQ(1.0, opaqueImage->getColour().alpha);
+    addEntity("opaque", {opaqueImage}, -200, 0);
+    addEntity("invisible", {StaticImage::fromParams(invisible)}, 0, 0);
+    addEntity("tinted", {StaticImage::fromParams(tinted)}, 200, 0);
+    drawFrame();
+    EXPECT_EQ((Rgba{0, 0, 255, 255}), worldPixel(-200, 0));
+    EXPECT_EQ(black, worldPixel(0, 0));
+    EXPECT_EQ(green, worldPixel(200, 0));
+}
+
+TEST_F(StaticImageTest, MissingTextureDrawsThePlainColour) {
+    addEntity("camera", {new Camera(Vector2(800, 600))});
+    addEntity("blank", {StaticImage::fromParams(imageParams("NoSuchImage.png"))});
+    drawFrame();
+    EXPECT_EQ(white, worldPixel(0, 0));
+}
+
+TEST_F(StaticImageTest, MissingRequiredParameterRaisesWithPrefix) {
+    ParamList list = imageParams("Red8.png");
+    list.erase("filename");
+    try {
+        made(list);
+        FAIL() << "expected an exception";
+    } catch (const myexception& error) {
+        EXPECT_STREQ("Error creating StaticImage: Could not find parameter 'filename'",
+                     error.what());
+    }
+}
+
+namespace {
+class RepeatedStaticImageTest : public StaticImageTest {
+protected:
+    RepeatedStaticImage* background(bool repeatX, bool repeatY) {
+        ParamList list = params({{"filename", dataFile("HalfTile16.png")},
+                                 {"texCoord", "(0,0),(1,1)"},
+                                 {"zOrder", "0"},
+                                 {"center", "(0,0)"},
+                                 {"dim", "(256,256)"},
+                                 {"camera", "camera"},
+                                 {"repeatX", repeatX ? "true" : "false"},
+                                 {"repeatY", repeatY ? "true" : "false"}});
+        return RepeatedStaticImage::fromParams(list);
+    }
+};
+} // namespace
+
+TEST_F(RepeatedStaticImageTest, CoversTheViewWithWholeTilesOnTheImagesOwnGrid) {
+    Entity* camera = addEntity("camera", {new Camera(Vector2(800, 600))});
+    RepeatedStaticImage* tiles = background(true, true);
+    addEntity("background", {tiles}, 30, 10);
+    drawFrame();
+    // The picture spans (-98, -118)-(158, 138); its grid reaches left of -400 at -610 and below
+    // -300 at -374.
+    EXPECT_EQ(corners(-610, -374, -610 + 4 * 256, -374 + 3 * 256), tiles->getVertices());
+    EXPECT_EQ(corners(0, 0, 4, 3), tiles->getTexCoords());
+    EXPECT_TRUE(tiles->getTexture()->getRepeat());
+    // Each tile is red on its left half, green on its right half.
+    const double columns[] = {-300, -160, 0, 100, 220, 350};
+    const Rgba expected[] = {red, green, red, green, red, green};
+    for (double y : {-280.0, 0.0, 280.0})
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(expected[i], worldPixel(columns[i], y)) << columns[i] << ", " << y;
+    EXPECT_NE(black, worldPixel(-399, -299));
+    EXPECT_NE(black, worldPixel(399, 299));
+
+    // The camera moves on, the tiles stay put in the world.
+    camera->getNode()->setPosition(Vector2(100, 40));
+    drawFrame();
+    EXPECT_EQ(corners(-354, -374, -354 + 4 * 256, -374 + 3 * 256), tiles->getVertices());
+    EXPECT_EQ(green, worldPixel(350, 300));
+    EXPECT_EQ(red, worldPixel(0, 0));
+}
+
+TEST_F(RepeatedStaticImageTest, RepeatingAlongXOnlyKeepsTheImagesHeightAndPlace) {
+    addEntity("camera", {new Camera(Vector2(800, 600))});
+    RepeatedStaticImage* strip = background(true, false);
+    addEntity("background", {strip}, 30, 10);
+    strip->renderOperation();
+    EXPECT_EQ(corners(-610, -118, -610 + 4 * 256, 138), strip->getVertices());
+    EXPECT_EQ(corners(0, 0, 4, 1), strip->getTexCoords());
+    // Its bound is the view, so it is never culled.
+    EXPECT_EQ(Vector2(-400, -300), strip->getBoundingBox().min);
+}
+
+TEST_F(RepeatedStaticImageTest, WithoutItsCameraItIsAPlainImage) {
+    RepeatedStaticImage* tiles = background(true, true);
+    addEntity("background", {tiles}, 30, 10);
+    tiles->renderOperation();
+    EXPECT_EQ(corners(-98, -118, 158, 138), tiles->getVertices());
+}
+
+TEST(RepeatedStaticImage, MissingCameraParameterRaisesWithoutPrefix) {
+    ParamList list;
+    list.set("repeatX", "true");
+    list.set("repeatY", "true");
+    try {
+        std::unique_ptr<RepeatedStaticImage>(RepeatedStaticImage::fromParams(list));
+        FAIL() << "expected an exception";
+    } catch (const myexception& error) {
+        EXPECT_STREQ("Could not find parameter 'camera'", error.what());
+    }
+}

@@ -1,0 +1,191 @@
+#include "world/EventScript.h"
+
+#include "support/ProbeComponent.h"
+#include "support/RecordingListener.h"
+#include "support/TemplateFixture.h"
+#include "world/Entity.h"
+#include "world/RunScriptWhenAdded.h"
+#include "world/SceneManager.h"
+#include "world/SceneNode.h"
+#include "world/ScriptRunner.h"
+#include "world/ScriptRunnerActionEvent.h"
+#include "world/TemplateInstantiator.h"
+
+#include <memory>
+
+namespace {
+
+const double step = 0.016;
+
+class EventScriptTest : public TemplateFixture {
+protected:
+    void SetUp() override {
+        TemplateFixture::SetUp();
+        scene = std::make_unique<SceneManager>();
+        scene->addListener(&sceneHears);
+        SceneNode* target = Entity::create("Target");
+        scene->addNode(target);
+        target->getEntity()->addListener(&targetHears);
+        baseProcessCount = scene->processCount();
+    }
+    void TearDown() override {
+        scene.reset();
+        TemplateFixture::TearDown();
+    }
+
+    EventScriptPtr loaded(const std::string& name) {
+        EventScriptPtr script = eventScripts->getTemplate(name, "");
+        script->load();
+        return script;
+    }
+    EventScript::EventProcess* start(const std::string& name) {
+        EventScript::EventProcess* run = EventScript::run(loaded(name), scene.get());
+        scene->addProcess(run);
+        return run;
+    }
+    void advance(double seconds) {
+        for (double done = 0; done < seconds - 1e-9; done += step)
+            scene->updateProcess(step);
+    }
+    static std::vector<std::string> labels(const RecordingListener& listener) {
+        std::vector<std::string> result;
+        for (const EventPtr& event : listener.heard)
+            result.push_back(boost::dynamic_pointer_cast<ProbeEvent>(event)->label);
+        return result;
+    }
+    std::size_t runningScripts() const { return scene->processCount() - baseProcessCount; }
+
+    std::unique_ptr<SceneManager> scene;
+    RecordingListener sceneHears{ProbeEvent::code};
+    RecordingListener targetHears{ProbeEvent::code};
+    std::size_t baseProcessCount = 0;
+};
+
+using Labels = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(EventScriptTest, EventsAreSentByTimeWithDocumentOrderBreakingTies) {
+    start("Ordered");
+    advance(0.992);
+    EXPECT_TRUE(sceneHears.heard.empty());
+    advance(0.016);
+    EXPECT_EQ(Labels{"first"}, labels(sceneHears));
+    EXPECT_NEAR(1.008, sceneHears.heard[0]->getTime(), 1e-9);
+    advance(1.0);
+    EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
+    EXPECT_EQ(1u, runningScripts());
+    advance(1.0);
+    EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
+    EXPECT_EQ(Labels{"to-target"}, labels(targetHears));
+    EXPECT_EQ(0u, runningScripts());
+}
+
+TEST_F(EventScriptTest, OneLargeUpdateSendsEverythingInOrderAndEnds) {
+    start("Ordered");
+    scene->updateProcess(100.0);
+    EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
+    EXPECT_EQ(Labels{"to-target"}, labels(targetHears));
+    EXPECT_EQ(0u, runningScripts());
+}
+
+TEST_F(EventScriptTest, ScriptWithoutEventsWarnsAndItsRunEndsAtOnce) {
+    start("Quiet");
+    EXPECT_EQ(1, countInLog("Warning: Loading EventScript Quiet, at row 9 and column 3: no events "
+                            "were found."));
+    EXPECT_EQ(1u, runningScripts());
+    scene->updateProcess(step);
+    EXPECT_EQ(0u, runningScripts());
+}
+
+TEST_F(EventScriptTest, UnloadingTheScriptEndsItsRunsAtTheirNextUpdate) {
+    start("Ordered");
+    start("Ordered");
+    advance(1.5);
+    EXPECT_EQ((Labels{"first", "first"}), labels(sceneHears));
+    loaded("Ordered")->unload();
+    scene->updateProcess(step);
+    EXPECT_EQ(0u, runningScripts());
+    advance(3.0);
+    EXPECT_EQ(2u, sceneHears.heard.size());
+}
+
+TEST_F(EventScriptTest, BadEventsAreReportedAndSkipped) {
+    EventScriptPtr faulty = loaded("Faulty");
+    EXPECT_FALSE(faulty->loadFailed());
+    ASSERT_EQ(1u, faulty->getEvents().size());
+    const std::string prefix = "Error: Loading EventScript Faulty, at row ";
+    EXPECT_EQ(1, countInLog(prefix + "11 and column 5: type attribute missing from Event."));
+    EXPECT_EQ(1, countInLog(prefix + "12 and column 5: event Unheard is not registered with "
+                                     "factory."));
+    EXPECT_EQ(1, countInLog(prefix + "13 and column 5: error creating event "
+                                     "TemplateInstantiation: Invalid type for parameter "
+                                     "template."));
+}
+
+TEST_F(EventScriptTest, MissingScriptFailsAndRunsOfNothingEnd) {
+    EventScriptPtr missing = loaded("Unwritten");
+    EXPECT_TRUE(missing->loadFailed());
+    EXPECT_EQ(nullptr, EventScript::run(EventScriptPtr(), scene.get()));
+}
+
+TEST_F(EventScriptTest, RunEndsWhenItsSceneIsGone) {
+    ProcessManager elsewhere;
+    EventScript::EventProcess* run = EventScript::run(loaded("Ordered"), scene.get());
+    elsewhere.addProcess(run);
+    elsewhere.updateProcess(1.5);
+    EXPECT_EQ(Labels{"first"}, labels(sceneHears));
+    scene->removeListener(&sceneHears);
+    scene.reset();
+    elsewhere.updateProcess(step);
+    EXPECT_EQ(0u, elsewhere.processCount());
+}
+
+TEST_F(EventScriptTest, RunScriptWhenAddedStartsAgainOnEveryEntry) {
+    std::unique_ptr<SceneNode> director(entityTemplates->instantiate("Director", "", "Director"));
+    ASSERT_TRUE(director);
+    SceneNode* node = director.release();
+    scene->addNode(node);
+    EXPECT_EQ(1u, runningScripts());
+    advance(1.5);
+    scene->removeNode(node);
+    // Leaving the scene leaves the run alone.
+    EXPECT_EQ(1u, runningScripts());
+    scene->addNode(node);
+    EXPECT_EQ(2u, runningScripts());
+    advance(1.0);
+    EXPECT_EQ((Labels{"first", "second-a", "second-b", "first"}), labels(sceneHears));
+}
+
+TEST_F(EventScriptTest, ScriptRunnerStartsTheNamedScriptInItsScene) {
+    auto* runner = new ScriptRunner();
+    auto* idle = new ScriptRunner();
+    scene->addNode(Entity::create("Runner", {runner}));
+    scene->addNode(Entity::create("IdleRunner", {idle}));
+    EXPECT_TRUE(runner->isListening());
+    EXPECT_FALSE(idle->isListening());
+    scene->sendEvent(EventPtr(new ScriptRunnerActionEvent("Ordered", "./Scripts.xml", 0.0)));
+    scene->sendEvent(EventPtr(new ScriptRunnerActionEvent("Unwritten", "", 0.0)));
+    EXPECT_EQ(1u, runningScripts());
+    advance(1.008);
+    EXPECT_EQ(Labels{"first"}, labels(sceneHears));
+}
+
+TEST_F(EventScriptTest, RunStartedDuringAPassBeginsWithTheNextOne) {
+    scene->addNode(Entity::create("Runner", {new ScriptRunner()}));
+    start("Echo");
+    for (int pass = 1; pass <= 3; ++pass) {
+        scene->updateProcess(step);
+        EXPECT_EQ(static_cast<std::size_t>(pass), sceneHears.heard.size());
+        EXPECT_EQ(1u, runningScripts());
+    }
+}
+
+TEST_F(EventScriptTest, ScriptedInstantiationBuildsIntoTheScene) {
+    scene->addNode(Entity::create("Builder", {new TemplateInstantiator()}));
+    start("Spawner");
+    advance(0.112);
+    Entity* lonely = scene->findEntity("Lonely");
+    ASSERT_NE(nullptr, lonely);
+    EXPECT_EQ(Vector2(101, 2), lonely->getNode()->getWorldPosition());
+}
