@@ -4,6 +4,8 @@
 #include "world/Entity.h"
 #include "world/SceneNode.h"
 
+#include <algorithm>
+
 Component::~Component() {
     if (entity) {
         dying = true;
@@ -42,6 +44,8 @@ Component* Component::getSibling(const std::string& typeName) const {
 bool Component::attachAs(std::initializer_list<std::string> typeNames, Entity* target) {
     std::vector<std::string> added;
     for (const std::string& name : typeNames) {
+        if (std::find(added.begin(), added.end(), name) != added.end())
+            continue;
         if (!ComponentRegistry::add(name, target, this)) {
             for (const std::string& undo : added)
                 ComponentRegistry::remove(undo, target, this);

@@ -1,7 +1,11 @@
 #include "world/ComponentAdder.h"
 
+#include "core/LogManager.h"
+#include "core/ParamList.h"
 #include "world/ComponentAdderActionEvent.h"
 #include "world/Entity.h"
+#include "world/EntityTemplate.h"
+#include "world/EntityTemplateManager.h"
 #include "world/SceneManager.h"
 
 #include <set>
@@ -64,7 +68,7 @@ void ComponentAdder::handleEvent(const EventPtr& event) {
         return;
     switch (action->getAction()) {
     case ComponentAdderActionEvent::AddComponent:
-        // Needs entity templates; see addFromTemplate.
+        addFromTemplate(target, *action);
         break;
     case ComponentAdderActionEvent::RemoveComponent:
         if (!action->getComponentType().empty())
@@ -77,4 +81,28 @@ void ComponentAdder::handleEvent(const EventPtr& event) {
         target->kill();
         break;
     }
+}
+
+void ComponentAdder::addFromTemplate(Entity* target, const ComponentAdderActionEvent& action) {
+    if (action.getComponentType().empty())
+        return;
+    // Raising here would end the game from inside an event delivery; a missing manager only
+    // means the component cannot be made.
+    EntityTemplateManager* templates = EntityTemplateManager::getSingletonPtr();
+    if (!templates) {
+        logDefault("ComponentAdder: no entity template manager to add " +
+                       action.getComponentType() + " to " + target->getName() + ".",
+                   2);
+        return;
+    }
+    EntityTemplatePtr source =
+        templates->getTemplate(action.getTemplateName(), action.getFileName());
+    if (!source)
+        return;
+    source->load();
+    if (source->loadFailed())
+        return;
+    Component* component = source->createComponent(action.getComponentType(), ParamList());
+    if (component && !target->addComponent(component))
+        delete component;
 }

@@ -3,6 +3,8 @@
 #include "core/EventListener.h"
 #include "world/Component.h"
 
+class ComponentAdderActionEvent;
+
 // Carries out ComponentAdderActionEvents sent to its scene's event manager. Only the first adder
 // to enter a scene listens there; later ones in the same scene stay silent.
 class ComponentAdder : public Component, public EventListener {
@@ -22,6 +24,8 @@ public:
 
 private:
     void stopListening();
+    // Makes the component from the event's template and attaches it; a refused one is deleted.
+    void addFromTemplate(Entity* target, const ComponentAdderActionEvent& action);
 
     SceneManager* listeningTo = nullptr;
 };

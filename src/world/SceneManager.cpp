@@ -40,7 +40,7 @@ void SceneManager::SelfUpdater::updateProcess(double) {
     // Deliveries may add or delete entities; whoever left meanwhile is skipped.
     std::vector<Entity*> snapshot(scene.entities.begin(), scene.entities.end());
     for (Entity* entity : snapshot) {
-        if (scene.entities.count(entity))
+        if (scene.entities.count(entity) && entity->queuedEventCount() != 0)
             entity->processQueue(now);
     }
     counter = (counter + 1) % sweepInterval;

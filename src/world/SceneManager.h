@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 class Component;
@@ -61,7 +62,7 @@ public:
     void removeComponent(Component* component);
 
     const std::set<SceneNode*>& getRoots() const { return roots; }
-    const std::set<Entity*>& getEntities() const { return entities; }
+    const std::unordered_set<Entity*>& getEntities() const { return entities; }
     bool isMarkedForDeletion(SceneNode* node) const { return garbage.count(node) != 0; }
 
     // Visitors must not change the scene graph; they may mark nodes for deletion.
@@ -81,7 +82,7 @@ private:
     std::set<SceneNode*> garbage;
     // The nodes of the collection under way, so that nodes which leave meanwhile drop out.
     std::set<SceneNode*>* collecting = nullptr;
-    std::set<Entity*> entities;
+    std::unordered_set<Entity*> entities;
     // Several entities may share a name; the latest arrival is found first.
     std::map<std::string, std::vector<Entity*>> nameIndex;
     std::vector<Entity*> removedEntities;

@@ -1,4 +1,6 @@
+#include "support/ProbeComponent.h"
 #include "support/RecordingComponent.h"
+#include "support/TemplateFixture.h"
 
 #include "core/ParamList.h"
 #include "core/myexception.h"
@@ -173,4 +175,51 @@ TEST(ComponentAdder, KillEntityDeletesAtEndOfUpdate) {
     setup.scene.updateProcess(0.016);
     EXPECT_EQ(setup.scene.findEntity("target"), nullptr);
     EXPECT_EQ(setup.scene.getRoots().size(), 1u);
+}
+
+namespace {
+
+class ComponentAdderTemplateTest : public TemplateFixture {
+protected:
+    EventPtr addition(const std::string& templateName, const std::string& type) {
+        ParamList params;
+        params.set("action", "AddComponent");
+        params.set("entity", "target");
+        params.set("template", templateName);
+        params.set("type", type);
+        return EventPtr(ComponentAdderActionEvent().createNew(params));
+    }
+};
+
+} // namespace
+
+TEST_F(ComponentAdderTemplateTest, AddComponentBuildsItFromTheTemplate) {
+    SceneManager scene;
+    scene.addNode(Entity::create("adder", {new ComponentAdder()}));
+    scene.addNode(Entity::create("target"));
+    Entity* target = scene.findEntity("target");
+    scene.sendEvent(addition("Slow", "Probe"));
+    auto* probe = target->getComponent<ProbeComponent>("Probe");
+    ASSERT_NE(probe, nullptr);
+    EXPECT_EQ(probe->params.getText("speed"), "1");
+    // A second one of the type is refused and dropped; the first stays.
+    scene.sendEvent(addition("Fast", "Probe"));
+    EXPECT_EQ(target->getComponent("Probe"), probe);
+    EXPECT_EQ(target->getComponents().size(), 1u);
+    // Unknown templates, types the template lacks and an empty type change nothing.
+    scene.sendEvent(addition("NoSuchTemplate", "Probe"));
+    scene.sendEvent(addition("Slow", "OtherProbe"));
+    scene.sendEvent(addition("Grandchild", ""));
+    EXPECT_EQ(target->getComponents().size(), 1u);
+}
+
+TEST(ComponentAdder, AddComponentWithoutTemplateManagerChangesNothing) {
+    AdderScene setup;
+    ParamList params;
+    params.set("action", "AddComponent");
+    params.set("entity", "target");
+    params.set("template", "Slow");
+    params.set("type", "Probe");
+    setup.scene.sendEvent(EventPtr(ComponentAdderActionEvent().createNew(params)));
+    EXPECT_EQ(setup.scene.findEntity("target")->getComponents().size(), 1u);
 }

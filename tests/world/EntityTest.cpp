@@ -177,6 +177,18 @@ TEST(Entity, RoleNameFindsTheComponentAndAllowsOnlyOnePerRole) {
     delete filler;
 }
 
+TEST(Entity, RoleNamedLikeTheTypeItselfDoesNotRefuseIt) {
+    struct SelfRole : RecordingComponent<5> {
+        bool attach(Entity* entity) override { return attachAs({getType(), getType()}, entity); }
+    };
+    Entity entity;
+    auto* component = new SelfRole();
+    EXPECT_TRUE(entity.addComponent(component));
+    entity.removeComponent(component);
+    EXPECT_EQ(entity.getComponent(component->getType()), nullptr);
+    delete component;
+}
+
 TEST(Entity, ParentEntityIsNearestAncestorCarryingOne) {
     SceneNode* top = Entity::create("top");
     auto* middle = new SceneNode();
