@@ -138,6 +138,13 @@ protected:
         // The font where the game keeps it, relative to the working directory.
         std::filesystem::create_directory(scratch.file("data"));
         std::filesystem::copy_file(gameFontPath(), scratch.file("data/FreeMonoBold.ttf"));
+        // Each test process works in a directory of its own that goes when its tests pass, so a
+        // relative path would lose the picture.
+        if (const char* png = std::getenv("VANTORIX_SHOWCASE_PNG")) {
+            showcasePng = png;
+            ASSERT_TRUE(std::filesystem::path(showcasePng).is_absolute())
+                << "VANTORIX_SHOWCASE_PNG must be an absolute path: " << showcasePng;
+        }
         inScratch = std::make_unique<ScopedWorkingDirectory>(scratch.path());
         RenderFixture::SetUp();
         if (HasFatalFailure())
@@ -179,6 +186,7 @@ protected:
 
     ScratchDirectory scratch;
     std::unique_ptr<ScopedWorkingDirectory> inScratch;
+    std::string showcasePng;
     std::unique_ptr<XmlFileManager> files;
     std::unique_ptr<EntityTemplateManager> entityTemplates;
     std::unique_ptr<SceneTemplateManager> sceneTemplates;
@@ -198,8 +206,9 @@ TEST_F(ScreenCompositionTest, ScreenshotShowsSkySpriteCyclingLightAndTitleWhereT
     Picture picture = screenshot();
     ASSERT_EQ(640, picture.width);
     ASSERT_EQ(480, picture.height);
-    if (const char* png = std::getenv("VANTORIX_SHOWCASE_PNG")) {
-        EXPECT_TRUE(writePng(png, picture.width, picture.height, picture.pixels)) << png;
+    if (!showcasePng.empty()) {
+        EXPECT_TRUE(writePng(showcasePng, picture.width, picture.height, picture.pixels))
+            << showcasePng;
     }
 
     // The sky fills the screen between the others: the middle of every tile quarter in view.
