@@ -27,3 +27,22 @@ for y in range(16):
     for x in range(64):
         quarters.putpixel((x, y), (RED, GREEN, BLUE, WHITE)[x // 16])
 quarters.save("Quarters64x16.png")
+
+# The showcase screen: a two-tone navy checker tile (top-left and bottom-right quarters the darker
+# one), a yellow sprite, and a strip of four lights; band 0 (bottom) magenta, then cyan, orange,
+# and an unused grey band on top (the sides must be powers of two).
+DARK, LIGHT = (16, 24, 72, 255), (32, 48, 112, 255)
+checker = Image.new("RGBA", (16, 16))
+for y in range(16):
+    for x in range(16):
+        checker.putpixel((x, y), DARK if (x < 8) == (y < 8) else LIGHT)
+checker.save("NavyChecker16.png")
+
+Image.new("RGBA", (8, 8), (255, 255, 0, 255)).save("Yellow8.png")
+
+LIGHTS = ((64, 64, 64, 255), (255, 140, 0, 255), (0, 255, 255, 255), (255, 0, 255, 255))
+lights = Image.new("RGBA", (16, 64))
+for y in range(64):
+    for x in range(16):
+        lights.putpixel((x, y), LIGHTS[y // 16])
+lights.save("Lights4.png")
