@@ -21,311 +21,297 @@ namespace {
 // Where something was drawn, in world units (the test camera shows one unit per
 // pixel).
 struct Ink {
-  long pixels = 0;
-  double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
+    long pixels = 0;
+    double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
 };
 
 class TextDisplayTest : public RenderFixture {
 protected:
-  void SetUp() override {
-    RenderFixture::SetUp();
-    if (HasFatalFailure())
-      return;
-    new FontManager();
-    // 160 x 120 units on the 160 x 120 pixel window.
-    addEntity("camera", {new Camera(Vector2(160, 120))});
-  }
+    void SetUp() override {
+        RenderFixture::SetUp();
+        if (HasFatalFailure())
+            return;
+        new FontManager();
+        // 160 x 120 units on the 160 x 120 pixel window.
+        addEntity("camera", {new Camera(Vector2(160, 120))});
+    }
 
-  // Pixels whose red channel is lit, each counted by its centre.
-  Ink drawnInk() {
-    drawFrame();
-    const VideoMode &mode = video().getVideoMode();
-    std::vector<std::uint8_t> pixels =
-        readPixels(0, 0, mode.width, mode.height);
-    Ink ink;
-    for (unsigned y = 0; y < mode.height; ++y)
-      for (unsigned x = 0; x < mode.width; ++x) {
-        if (pixels[(y * mode.width + x) * 4] < 64)
-          continue;
-        double wx = x + 0.5 - mode.width / 2.0,
-               wy = y + 0.5 - mode.height / 2.0;
-        ++ink.pixels;
-        ink.minX = std::min(ink.minX, wx);
-        ink.maxX = std::max(ink.maxX, wx);
-        ink.minY = std::min(ink.minY, wy);
-        ink.maxY = std::max(ink.maxY, wy);
-      }
-    return ink;
-  }
-  std::vector<std::uint8_t> frame() {
-    drawFrame();
-    const VideoMode &mode = video().getVideoMode();
-    return readPixels(0, 0, mode.width, mode.height);
-  }
+    // Pixels whose red channel is lit, each counted by its centre.
+    Ink drawnInk() {
+        drawFrame();
+        const VideoMode& mode = video().getVideoMode();
+        std::vector<std::uint8_t> pixels = readPixels(0, 0, mode.width, mode.height);
+        Ink ink;
+        for (unsigned y = 0; y < mode.height; ++y)
+            for (unsigned x = 0; x < mode.width; ++x) {
+                if (pixels[(y * mode.width + x) * 4] < 64)
+                    continue;
+                double wx = x + 0.5 - mode.width / 2.0, wy = y + 0.5 - mode.height / 2.0;
+                ++ink.pixels;
+                ink.minX = std::min(ink.minX, wx);
+                ink.maxX = std::max(ink.maxX, wx);
+                ink.minY = std::min(ink.minY, wy);
+                ink.maxY = std::max(ink.maxY, wy);
+            }
+        return ink;
+    }
+    std::vector<std::uint8_t> frame() {
+        drawFrame();
+        const VideoMode& mode = video().getVideoMode();
+        return readPixels(0, 0, mode.width, mode.height);
+    }
 
-  double cellAspect() {
-    return FontManager::getSingleton().getFont(font)->getCellAspect();
-  }
+    double cellAspect() { return FontManager::getSingleton().getFont(font)->getCellAspect(); }
 
-  const std::string font = gameFontPath();
+    const std::string font = gameFontPath();
 };
 
 // The ink of a drawn text must lie inside its box (give or take a pixel of
 // filtering) and reach most of the way along it.
-void expectInkWithin(const Ink &ink, double left, double right, double bottom,
-                     double top) {
-  ASSERT_GT(ink.pixels, 0);
-  EXPECT_GE(ink.minX, left - 1);
-  EXPECT_LE(ink.maxX, right + 1);
-  EXPECT_GE(ink.minY, bottom - 1);
-  EXPECT_LE(ink.maxY, top + 1);
-  if (right - left >= top - bottom)
-    EXPECT_GT(ink.maxX - ink.minX, 0.75 * (right - left));
-  else
-    EXPECT_GT(ink.maxY - ink.minY, 0.75 * (top - bottom));
+void expectInkWithin(const Ink& ink, double left, double right, double bottom, double top) {
+    ASSERT_GT(ink.pixels, 0);
+    EXPECT_GE(ink.minX, left - 1);
+    EXPECT_LE(ink.maxX, right + 1);
+    EXPECT_GE(ink.minY, bottom - 1);
+    EXPECT_LE(ink.maxY, top + 1);
+    if (right - left >= top - bottom)
+        EXPECT_GT(ink.maxX - ink.minX, 0.75 * (right - left));
+    else
+        EXPECT_GT(ink.maxY - ink.minY, 0.75 * (top - bottom));
 }
 } // namespace
 
 TEST_F(TextDisplayTest, DynamicTextIsAsWideAsItsCellsAndCentredByDefault) {
-  auto text = new DynamicTextDisplay(font, 20, 1, "##########");
-  addEntity("text", {text});
-  double width = 10 * 20 * cellAspect();
-  const AxisAlignedBox &bound = text->getBoundingBox();
-  EXPECT_DOUBLE_EQ(-width / 2, bound.min.x);
-  EXPECT_DOUBLE_EQ(width / 2, bound.max.x);
-  EXPECT_DOUBLE_EQ(-10, bound.min.y);
-  EXPECT_DOUBLE_EQ(10, bound.max.y);
-  expectInkWithin(drawnInk(), -width / 2, width / 2, -10, 10);
+    auto text = new DynamicTextDisplay(font, 20, 1, "##########");
+    addEntity("text", {text});
+    double width = 10 * 20 * cellAspect();
+    const AxisAlignedBox& bound = text->getBoundingBox();
+    EXPECT_DOUBLE_EQ(-width / 2, bound.min.x);
+    EXPECT_DOUBLE_EQ(width / 2, bound.max.x);
+    EXPECT_DOUBLE_EQ(-10, bound.min.y);
+    EXPECT_DOUBLE_EQ(10, bound.max.y);
+    expectInkWithin(drawnInk(), -width / 2, width / 2, -10, 10);
 }
 
 TEST_F(TextDisplayTest, DynamicTextAlignmentAnchorsEitherEndAtTheEntity) {
-  auto text = new DynamicTextDisplay(font, 20, 1, "#####", TextDisplay::Left);
-  addEntity("text", {text}, -30, 0);
-  double width = 5 * 20 * cellAspect();
-  expectInkWithin(drawnInk(), -30, -30 + width, -10, 10);
+    auto text = new DynamicTextDisplay(font, 20, 1, "#####", TextDisplay::Left);
+    addEntity("text", {text}, -30, 0);
+    double width = 5 * 20 * cellAspect();
+    expectInkWithin(drawnInk(), -30, -30 + width, -10, 10);
 
-  text->setAlignment(TextDisplay::Right);
-  EXPECT_EQ(TextDisplay::Right, text->getAlignment());
-  expectInkWithin(drawnInk(), -30 - width, -30, -10, 10);
+    text->setAlignment(TextDisplay::Right);
+    EXPECT_EQ(TextDisplay::Right, text->getAlignment());
+    expectInkWithin(drawnInk(), -30 - width, -30, -10, 10);
 
-  // Unknown values change nothing.
-  text->setAlignment(7);
-  EXPECT_EQ(TextDisplay::Right, text->getAlignment());
+    // Unknown values change nothing.
+    text->setAlignment(7);
+    EXPECT_EQ(TextDisplay::Right, text->getAlignment());
 
-  text->setTextSize(10);
-  expectInkWithin(drawnInk(), -30 - width / 2, -30, -5, 5);
+    text->setTextSize(10);
+    expectInkWithin(drawnInk(), -30 - width / 2, -30, -5, 5);
 }
 
 TEST_F(TextDisplayTest, DynamicTextTurnsAndScalesWithItsEntity) {
-  auto text = new DynamicTextDisplay(font, 20, 1, "####");
-  Entity *entity = addEntity("text", {text});
-  double width = 4 * 20 * cellAspect();
-  entity->getNode()->setScale(Vector2(2, 1));
-  expectInkWithin(drawnInk(), -width, width, -10, 10);
+    auto text = new DynamicTextDisplay(font, 20, 1, "####");
+    Entity* entity = addEntity("text", {text});
+    double width = 4 * 20 * cellAspect();
+    entity->getNode()->setScale(Vector2(2, 1));
+    expectInkWithin(drawnInk(), -width, width, -10, 10);
 
-  // Twice the size, standing upright.
-  entity->getNode()->setScale(Vector2(2, 2));
-  entity->getNode()->setOrientation(Vector2(0, 1));
-  expectInkWithin(drawnInk(), -20, 20, -width, width);
-  const AxisAlignedBox &bound = text->getBoundingBox();
-  EXPECT_NEAR(-20, bound.min.x, 1e-9);
-  EXPECT_NEAR(width, bound.max.y, 1e-9);
+    // Twice the size, standing upright.
+    entity->getNode()->setScale(Vector2(2, 2));
+    entity->getNode()->setOrientation(Vector2(0, 1));
+    expectInkWithin(drawnInk(), -20, 20, -width, width);
+    const AxisAlignedBox& bound = text->getBoundingBox();
+    EXPECT_NEAR(-20, bound.min.x, 1e-9);
+    EXPECT_NEAR(width, bound.max.y, 1e-9);
 }
 
 TEST_F(TextDisplayTest, DynamicTextChangesOnlyWhenTheTextDoes) {
-  auto text = new DynamicTextDisplay(font, 20, 1, "abc");
-  addEntity("text", {text});
-  ASSERT_NE(nullptr, text->renderOperation());
-  EXPECT_FALSE(text->updateGeometry());
-  text->setText("abc");
-  EXPECT_FALSE(text->updateGeometry());
-  EXPECT_EQ(12u, text->getVertexCapacity());
+    auto text = new DynamicTextDisplay(font, 20, 1, "abc");
+    addEntity("text", {text});
+    ASSERT_NE(nullptr, text->renderOperation());
+    EXPECT_FALSE(text->updateGeometry());
+    text->setText("abc");
+    EXPECT_FALSE(text->updateGeometry());
+    EXPECT_EQ(12u, text->getVertexCapacity());
 
-  text->appendText("d");
-  EXPECT_EQ("abcd", text->getText());
-  EXPECT_TRUE(text->updateGeometry());
-  // The arrays grow by doubling, and only when they must.
-  EXPECT_EQ(24u, text->getVertexCapacity());
-  text->setText("ab");
-  EXPECT_EQ(24u, text->getVertexCapacity());
-  EXPECT_EQ(8u, text->renderOperation()->vertexCount);
-  text->setText(std::string(20, 'x'));
-  EXPECT_EQ(80u, text->getVertexCapacity());
+    text->appendText("d");
+    EXPECT_EQ("abcd", text->getText());
+    EXPECT_TRUE(text->updateGeometry());
+    // The arrays grow by doubling, and only when they must.
+    EXPECT_EQ(24u, text->getVertexCapacity());
+    text->setText("ab");
+    EXPECT_EQ(24u, text->getVertexCapacity());
+    EXPECT_EQ(8u, text->renderOperation()->vertexCount);
+    text->setText(std::string(20, 'x'));
+    EXPECT_EQ(80u, text->getVertexCapacity());
 
-  text->setText("");
-  EXPECT_EQ(nullptr, text->renderOperation());
-  EXPECT_EQ(0, drawnInk().pixels);
+    text->setText("");
+    EXPECT_EQ(nullptr, text->renderOperation());
+    EXPECT_EQ(0, drawnInk().pixels);
 }
 
 TEST_F(TextDisplayTest, CodesBeyondTheSheetShowGlyphZero) {
-  auto text = new DynamicTextDisplay(font, 40, 1, std::string(1, '\0'));
-  addEntity("text", {text});
-  std::vector<std::uint8_t> glyphZero = frame();
-  ASSERT_GT(drawnInk().pixels, 0);
+    auto text = new DynamicTextDisplay(font, 40, 1, std::string(1, '\0'));
+    addEntity("text", {text});
+    std::vector<std::uint8_t> glyphZero = frame();
+    ASSERT_GT(drawnInk().pixels, 0);
 
-  text->setText("\xE9");
-  EXPECT_EQ(glyphZero, frame());
-  text->setText("\xFF");
-  EXPECT_EQ(glyphZero, frame());
-  text->setText("e");
-  EXPECT_NE(glyphZero, frame());
+    text->setText("\xE9");
+    EXPECT_EQ(glyphZero, frame());
+    text->setText("\xFF");
+    EXPECT_EQ(glyphZero, frame());
+    text->setText("e");
+    EXPECT_NE(glyphZero, frame());
 }
 
 TEST_F(TextDisplayTest, DynamicTextBeyond512CharactersDrawsItsEnd) {
-  // 590 blanks and ten marks: the marks need indices past the first 2048.
-  std::string line = std::string(590, ' ') + std::string(10, '#');
-  auto text = new DynamicTextDisplay(font, 20, 1, line, TextDisplay::Left);
-  double cell = 20 * cellAspect();
-  // Puts the middle of the marks at the origin.
-  addEntity("text", {text}, -595 * cell, 0);
-  EXPECT_GE(DynamicTextDisplay::sharedIndexCount(), 2400u);
-  EXPECT_EQ(2400u, text->renderOperation()->indexCount);
-  expectInkWithin(drawnInk(), -5 * cell, 5 * cell, -10, 10);
+    // 590 blanks and ten marks: the marks need indices past the first 2048.
+    std::string line = std::string(590, ' ') + std::string(10, '#');
+    auto text = new DynamicTextDisplay(font, 20, 1, line, TextDisplay::Left);
+    double cell = 20 * cellAspect();
+    // Puts the middle of the marks at the origin.
+    addEntity("text", {text}, -595 * cell, 0);
+    EXPECT_GE(DynamicTextDisplay::sharedIndexCount(), 2400u);
+    EXPECT_EQ(2400u, text->renderOperation()->indexCount);
+    expectInkWithin(drawnInk(), -5 * cell, 5 * cell, -10, 10);
 
-  // A second display with a shorter text draws from the grown array as well.
-  text->setText(std::string(601, ' '));
-  auto other = new DynamicTextDisplay(font, 20, 1, "#");
-  addEntity("other", {other}, 0, 40);
-  Ink ink = drawnInk();
-  EXPECT_GT(ink.minY, 25);
+    // A second display with a shorter text draws from the grown array as well.
+    text->setText(std::string(601, ' '));
+    auto other = new DynamicTextDisplay(font, 20, 1, "#");
+    addEntity("other", {other}, 0, 40);
+    Ink ink = drawnInk();
+    EXPECT_GT(ink.minY, 25);
 
-  // Unsigned short indices reach 16384 characters; a longer text draws its
-  // beginning.
-  text->setText(std::string(20000, '#'));
-  EXPECT_EQ(65536u, DynamicTextDisplay::sharedIndexCount());
-  EXPECT_EQ(65536u, text->renderOperation()->indexCount);
-  EXPECT_EQ(80000u, text->renderOperation()->vertexCount);
-  drawFrame();
+    // Unsigned short indices reach 16384 characters; a longer text draws its
+    // beginning.
+    text->setText(std::string(20000, '#'));
+    EXPECT_EQ(65536u, DynamicTextDisplay::sharedIndexCount());
+    EXPECT_EQ(65536u, text->renderOperation()->indexCount);
+    EXPECT_EQ(80000u, text->renderOperation()->vertexCount);
+    drawFrame();
 }
 
-TEST_F(TextDisplayTest,
-       StaticTextIsAsTallAsItsSizeAndAsWideAsTheRenderedString) {
-  auto text = new StaticTextDisplay(font, 30, 1, "Score");
-  addEntity("text", {text});
-  int w = 0, h = 0;
-  ASSERT_EQ(0, TTF_SizeText(
-                   FontManager::getSingleton().getFont(font)->getTrueTypeFont(),
-                   "Score", &w, &h));
-  double width = 30.0 * w / h;
-  const AxisAlignedBox &bound = text->getBoundingBox();
-  EXPECT_NEAR(-width / 2, bound.min.x, 1e-9);
-  EXPECT_NEAR(width / 2, bound.max.x, 1e-9);
-  EXPECT_DOUBLE_EQ(-15, bound.min.y);
-  EXPECT_DOUBLE_EQ(15, bound.max.y);
-  expectInkWithin(drawnInk(), -width / 2, width / 2, -15, 15);
+TEST_F(TextDisplayTest, StaticTextIsAsTallAsItsSizeAndAsWideAsTheRenderedString) {
+    auto text = new StaticTextDisplay(font, 30, 1, "Score");
+    addEntity("text", {text});
+    int w = 0, h = 0;
+    ASSERT_EQ(0, TTF_SizeText(FontManager::getSingleton().getFont(font)->getTrueTypeFont(), "Score",
+                              &w, &h));
+    double width = 30.0 * w / h;
+    const AxisAlignedBox& bound = text->getBoundingBox();
+    EXPECT_NEAR(-width / 2, bound.min.x, 1e-9);
+    EXPECT_NEAR(width / 2, bound.max.x, 1e-9);
+    EXPECT_DOUBLE_EQ(-15, bound.min.y);
+    EXPECT_DOUBLE_EQ(15, bound.max.y);
+    expectInkWithin(drawnInk(), -width / 2, width / 2, -15, 15);
 
-  text->setAlignment(TextDisplay::Left);
-  expectInkWithin(drawnInk(), 0, width, -15, 15);
-  text->setTextSize(15);
-  expectInkWithin(drawnInk(), 0, width / 2, -7.5, 7.5);
+    text->setAlignment(TextDisplay::Left);
+    expectInkWithin(drawnInk(), 0, width, -15, 15);
+    text->setTextSize(15);
+    expectInkWithin(drawnInk(), 0, width / 2, -7.5, 7.5);
 }
 
 TEST_F(TextDisplayTest, StaticTextKeepsOnlyItsCurrentStringTexture) {
-  auto text = new StaticTextDisplay(font, 30, 1, "one");
-  addEntity("text", {text});
-  TexturePtr first = text->getTexture();
-  ASSERT_TRUE(first);
-  text->setText("two");
-  EXPECT_NE(first, text->getTexture());
-  EXPECT_EQ("FontTexture-" + font + "-two", text->getTexture()->getName());
-  std::string firstName = first->getName();
-  first.reset();
-  TextureManager::getSingleton().unloadUnreferenced();
-  TextureManager::getSingleton().removeUnreferenced();
-  EXPECT_FALSE(TextureManager::getSingleton().getByName(firstName));
-  EXPECT_GT(drawnInk().pixels, 0);
+    auto text = new StaticTextDisplay(font, 30, 1, "one");
+    addEntity("text", {text});
+    TexturePtr first = text->getTexture();
+    ASSERT_TRUE(first);
+    text->setText("two");
+    EXPECT_NE(first, text->getTexture());
+    EXPECT_EQ("FontTexture-" + font + "-two", text->getTexture()->getName());
+    std::string firstName = first->getName();
+    first.reset();
+    TextureManager::getSingleton().unloadUnreferenced();
+    TextureManager::getSingleton().removeUnreferenced();
+    EXPECT_FALSE(TextureManager::getSingleton().getByName(firstName));
+    EXPECT_GT(drawnInk().pixels, 0);
 
-  text->setText("");
-  EXPECT_FALSE(text->getTexture());
-  EXPECT_EQ(nullptr, text->renderOperation());
-  EXPECT_EQ(0, drawnInk().pixels);
+    text->setText("");
+    EXPECT_FALSE(text->getTexture());
+    EXPECT_EQ(nullptr, text->renderOperation());
+    EXPECT_EQ(0, drawnInk().pixels);
 }
 
 TEST_F(TextDisplayTest, ParametersSetFontSizeTextAlignmentAndColour) {
-  ParamList list = params({{"font", font},
-                           {"textSize", "20"},
-                           {"zOrder", "2"},
-                           {"text", "###"},
-                           {"alignment", "Left"},
-                           {"color", "(0,1,0)"}});
-  // Made the way data files make them: from the prototypes the component
-  // factory holds.
-  const DynamicTextDisplay dynamicPrototype;
-  const StaticTextDisplay staticPrototype;
-  for (Component *made :
-       {dynamicPrototype.createNew(list), staticPrototype.createNew(list)}) {
-    auto display = dynamic_cast<TextDisplay *>(made);
-    ASSERT_NE(nullptr, display);
-    EXPECT_EQ("###", display->getText());
-    EXPECT_EQ(20, display->getTextSize());
-    EXPECT_EQ(TextDisplay::Left, display->getAlignment());
-    EXPECT_TRUE(made->isFilenameParam("font"));
-    EXPECT_FALSE(made->isFilenameParam("text"));
-    Entity *entity = addEntity(made->getType(), {made});
-    std::vector<std::uint8_t> pixels = frame();
-    long green = 0, red = 0;
-    for (std::size_t i = 0; i < pixels.size(); i += 4) {
-      red += pixels[i] > 64;
-      green += pixels[i + 1] > 64;
+    ParamList list = params({{"font", font},
+                             {"textSize", "20"},
+                             {"zOrder", "2"},
+                             {"text", "###"},
+                             {"alignment", "Left"},
+                             {"color", "(0,1,0)"}});
+    // Made the way data files make them: from the prototypes the component
+    // factory holds.
+    const DynamicTextDisplay dynamicPrototype;
+    const StaticTextDisplay staticPrototype;
+    for (Component* made : {dynamicPrototype.createNew(list), staticPrototype.createNew(list)}) {
+        auto display = dynamic_cast<TextDisplay*>(made);
+        ASSERT_NE(nullptr, display);
+        EXPECT_EQ("###", display->getText());
+        EXPECT_EQ(20, display->getTextSize());
+        EXPECT_EQ(TextDisplay::Left, display->getAlignment());
+        EXPECT_TRUE(made->isFilenameParam("font"));
+        EXPECT_FALSE(made->isFilenameParam("text"));
+        Entity* entity = addEntity(made->getType(), {made});
+        std::vector<std::uint8_t> pixels = frame();
+        long green = 0, red = 0;
+        for (std::size_t i = 0; i < pixels.size(); i += 4) {
+            red += pixels[i] > 64;
+            green += pixels[i + 1] > 64;
+        }
+        EXPECT_EQ(0, red) << made->getType();
+        EXPECT_GT(green, 0) << made->getType();
+        EXPECT_EQ(0, dynamic_cast<Renderable*>(made)->getBoundingBox().min.x) << made->getType();
+        entity->kill();
+        step();
     }
-    EXPECT_EQ(0, red) << made->getType();
-    EXPECT_GT(green, 0) << made->getType();
-    EXPECT_EQ(0, dynamic_cast<Renderable *>(made)->getBoundingBox().min.x)
-        << made->getType();
-    entity->kill();
-    step();
-  }
 
-  list.set("alignment", "Sideways");
-  std::unique_ptr<DynamicTextDisplay> centred(
-      DynamicTextDisplay::fromParams(list));
-  EXPECT_EQ(TextDisplay::Center, centred->getAlignment());
-  EXPECT_EQ("DynamicTextDisplay", centred->getType());
-  EXPECT_EQ("StaticTextDisplay", std::unique_ptr<StaticTextDisplay>(
-                                     StaticTextDisplay::fromParams(list))
-                                     ->getType());
+    list.set("alignment", "Sideways");
+    std::unique_ptr<DynamicTextDisplay> centred(DynamicTextDisplay::fromParams(list));
+    EXPECT_EQ(TextDisplay::Center, centred->getAlignment());
+    EXPECT_EQ("DynamicTextDisplay", centred->getType());
+    EXPECT_EQ("StaticTextDisplay",
+              std::unique_ptr<StaticTextDisplay>(StaticTextDisplay::fromParams(list))->getType());
 
-  ParamList noFont = list;
-  noFont.erase("font");
-  EXPECT_EQ(
-      "StaticTextDisplay Could not find parameter 'font'",
-      thrownMessage([&] { delete StaticTextDisplay::fromParams(noFont); }));
-  ParamList badSize = list;
-  badSize.set("textSize", "large");
-  EXPECT_NE(
-      std::string::npos,
-      thrownMessage([&] {
-        delete DynamicTextDisplay::fromParams(badSize);
-      }).find("DynamicTextDisplay Unable to convert parameter 'textSize'"));
+    ParamList noFont = list;
+    noFont.erase("font");
+    EXPECT_EQ("StaticTextDisplay Could not find parameter 'font'",
+              thrownMessage([&] { delete StaticTextDisplay::fromParams(noFont); }));
+    ParamList badSize = list;
+    badSize.set("textSize", "large");
+    EXPECT_NE(std::string::npos,
+              thrownMessage([&] {
+                  delete DynamicTextDisplay::fromParams(badSize);
+              }).find("DynamicTextDisplay Unable to convert parameter 'textSize'"));
 }
 
 TEST_F(TextDisplayTest, PrototypesNeedNoFontAndDrawNothing) {
-  delete FontManager::getSingletonPtr();
-  DynamicTextDisplay dynamicPrototype;
-  StaticTextDisplay staticPrototype;
-  dynamicPrototype.setText("text");
-  staticPrototype.setText("text");
-  EXPECT_EQ(nullptr, dynamicPrototype.renderOperation());
-  EXPECT_EQ(nullptr, staticPrototype.renderOperation());
+    delete FontManager::getSingletonPtr();
+    DynamicTextDisplay dynamicPrototype;
+    StaticTextDisplay staticPrototype;
+    dynamicPrototype.setText("text");
+    staticPrototype.setText("text");
+    EXPECT_EQ(nullptr, dynamicPrototype.renderOperation());
+    EXPECT_EQ(nullptr, staticPrototype.renderOperation());
 }
 
 TEST_F(TextDisplayTest, UnreadableFontDrawsNothing) {
-  std::string missing =
-      std::string(VANTORIX_TEST_DATA_DIR) + "/no-such-font.ttf";
-  addEntity("dynamic", {new DynamicTextDisplay(missing, 20, 1, "dynamic")});
-  addEntity("static", {new StaticTextDisplay(missing, 20, 1, "static")}, 0, 30);
-  EXPECT_EQ(0, drawnInk().pixels);
+    std::string missing = std::string(VANTORIX_TEST_DATA_DIR) + "/no-such-font.ttf";
+    addEntity("dynamic", {new DynamicTextDisplay(missing, 20, 1, "dynamic")});
+    addEntity("static", {new StaticTextDisplay(missing, 20, 1, "static")}, 0, 30);
+    EXPECT_EQ(0, drawnInk().pixels);
 }
 
 TEST_F(TextDisplayTest, CopiesDrawFromTheirOwnArrays) {
-  auto text = new DynamicTextDisplay(font, 20, 1, "###");
-  addEntity("text", {text}, 0, -30);
-  std::unique_ptr<Component> copy(text->clone());
-  text->setText("#");
-  addEntity("copy", {copy.release()}, 0, 30);
-  Ink ink = drawnInk();
-  EXPECT_LT(ink.minY, -20);
-  EXPECT_GT(ink.maxY, 20);
-  // The copy kept three characters.
-  EXPECT_GT(ink.maxX - ink.minX, 2 * 20 * cellAspect());
+    auto text = new DynamicTextDisplay(font, 20, 1, "###");
+    addEntity("text", {text}, 0, -30);
+    std::unique_ptr<Component> copy(text->clone());
+    text->setText("#");
+    addEntity("copy", {copy.release()}, 0, 30);
+    Ink ink = drawnInk();
+    EXPECT_LT(ink.minY, -20);
+    EXPECT_GT(ink.maxY, 20);
+    // The copy kept three characters.
+    EXPECT_GT(ink.maxX - ink.minX, 2 * 20 * cellAspect());
 }
