@@ -4,6 +4,7 @@
 #include "presentation/AudioClipManager.h"
 #include "presentation/AudioStreamManager.h"
 #include "support/AudioTest.h"
+#include "support/FontSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -78,18 +79,8 @@ TEST_F(AudioTest, DestroyingTheAudioManagerDeletesClipAndStreamManagersFirst) {
 }
 
 TEST(AudioManagers, ClipAndStreamManagersNeedAnAudioManager) {
-    try {
-        AudioClipManager clips;
-        FAIL() << "made without an audio manager";
-    } catch (const myexception& error) {
-        EXPECT_STREQ(error.what(), "no audio manager.");
-    }
-    try {
-        AudioStreamManager streams;
-        FAIL() << "made without an audio manager";
-    } catch (const myexception& error) {
-        EXPECT_STREQ(error.what(), "No AudioManager.");
-    }
+    EXPECT_EQ(thrownMessage([] { AudioClipManager clips; }), "no audio manager.");
+    EXPECT_EQ(thrownMessage([] { AudioStreamManager streams; }), "No AudioManager.");
     EXPECT_EQ(AudioClipManager::getSingletonPtr(), nullptr);
     // A reference without managers plays nothing and does not fail.
     AudioClip orphan("anything.wav");
