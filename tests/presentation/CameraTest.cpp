@@ -1,6 +1,7 @@
 #include "presentation/Camera.h"
 #include "core/myexception.h"
 #include "presentation/FollowingCamera.h"
+#include "support/FontSupport.h"
 #include "support/RenderFixture.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
@@ -63,12 +64,8 @@ TEST(Camera, ViewFollowsPositionAndScaleButNotRotation) {
 TEST(Camera, DimensionsAreRequired) {
     Camera prototype(Vector2(1, 1));
     ParamList list;
-    try {
-        delete prototype.createNew(list);
-        FAIL() << "expected an exception";
-    } catch (const myexception& error) {
-        EXPECT_STREQ("Could not find parameter 'dimensions'", error.what());
-    }
+    EXPECT_EQ("Could not find parameter 'dimensions'",
+              thrownMessage([&] { delete prototype.createNew(list); }));
     list.set("dimensions", "(320,200)");
     std::unique_ptr<Component> made(prototype.createNew(list));
     EXPECT_EQ(Vector2(320, 200), static_cast<Camera&>(*made).getDimensions());
