@@ -2,6 +2,7 @@
 #include "core/ParamList.h"
 #include "presentation/AudioManager.h"
 #include "support/AudioTest.h"
+#include "support/FontSupport.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
@@ -78,12 +79,8 @@ TEST_F(PlaySoundOnceTest, UnplayableSoundRemovesItsCarrierWithoutFailing) {
 }
 
 TEST_F(PlaySoundOnceTest, SoundParameterIsRequiredAndIsTheOnlyFileName) {
-    try {
-        PlaySoundOnce().createNew(ParamList());
-        FAIL() << "made without a sound";
-    } catch (const myexception& error) {
-        EXPECT_STREQ(error.what(), "PlaySoundOnce Could not find parameter 'sound'");
-    }
+    EXPECT_EQ(thrownMessage([] { PlaySoundOnce().createNew(ParamList()); }),
+              "PlaySoundOnce Could not find parameter 'sound'");
     PlaySoundOnce prototype;
     EXPECT_TRUE(prototype.isFilenameParam("sound"));
     EXPECT_FALSE(prototype.isFilenameParam("sound0"));
