@@ -3,6 +3,7 @@
 #include "presentation/AudioClipManager.h"
 #include "presentation/AudioManager.h"
 #include "support/AudioTest.h"
+#include "support/FontSupport.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
@@ -72,22 +73,13 @@ TEST_F(SoundEmitterTest, PlayingASoundThatStillPlaysStartsNoSecondChannel) {
 
 TEST_F(SoundEmitterTest, UnknownNamesAndMissingNamesAreErrors) {
     std::unique_ptr<SoundEmitter> emitter(make(twoSounds()));
-    try {
-        emitter->play("boom");
-        FAIL() << "played an unknown sound";
-    } catch (const myexception& error) {
-        EXPECT_STREQ(error.what(), "Sound not found.");
-    }
+    EXPECT_EQ(thrownMessage([&] { emitter->play("boom"); }), "Sound not found.");
     EXPECT_THROW(emitter->setLoop("boom", true), myexception);
 
     ParamList unnamed;
     unnamed.set("sound0", sound("beep.wav"));
-    try {
-        make(unnamed);
-        FAIL() << "made without a name";
-    } catch (const myexception& error) {
-        EXPECT_STREQ(error.what(), "SoundEmitter Could not find parameter 'name0'");
-    }
+    EXPECT_EQ(thrownMessage([&] { make(unnamed); }),
+              "SoundEmitter Could not find parameter 'name0'");
 }
 
 TEST_F(SoundEmitterTest, SoundListEndsAtTheFirstGapAndFileParametersAreTheSoundOnes) {
