@@ -100,7 +100,6 @@ TEST_F(TextDisplayTest, DynamicTextAlignmentAnchorsEitherEndAtTheEntity) {
     expectInkWithin(drawnInk(), -30, -30 + width, -10, 10);
 
     text->setAlignment(TextDisplay::Right);
-    EXPECT_EQ(TextDisplay::Right, text->getAlignment());
     expectInkWithin(drawnInk(), -30 - width, -30, -10, 10);
 
     // Unknown values change nothing.
@@ -251,8 +250,6 @@ TEST_F(TextDisplayTest, ParametersSetFontSizeTextAlignmentAndColour) {
         EXPECT_EQ("###", display->getText());
         EXPECT_EQ(20, display->getTextSize());
         EXPECT_EQ(TextDisplay::Left, display->getAlignment());
-        EXPECT_TRUE(made->isFilenameParam("font"));
-        EXPECT_FALSE(made->isFilenameParam("text"));
         Entity* entity = addEntity(made->getType(), {made});
         std::vector<std::uint8_t> pixels = frame();
         long green = 0, red = 0;
@@ -270,33 +267,25 @@ TEST_F(TextDisplayTest, ParametersSetFontSizeTextAlignmentAndColour) {
     list.set("alignment", "Sideways");
     std::unique_ptr<DynamicTextDisplay> centred(DynamicTextDisplay::fromParams(list));
     EXPECT_EQ(TextDisplay::Center, centred->getAlignment());
-    EXPECT_EQ("DynamicTextDisplay", centred->getType());
-    EXPECT_EQ("StaticTextDisplay",
-              std::unique_ptr<StaticTextDisplay>(StaticTextDisplay::fromParams(list))->getType());
 
     ParamList noFont = list;
     noFont.erase("font");
     EXPECT_EQ("StaticTextDisplay Could not find parameter 'font'",
               thrownMessage([&] { delete StaticTextDisplay::fromParams(noFont); }));
-    ParamList badSize = list;
-    badSize.set("textSize", "large");
-    EXPECT_NE(std::string::npos,
-              thrownMessage([&] {
-                  delete DynamicTextDisplay::fromParams(badSize);
-              }).find("DynamicTextDisplay Unable to convert parameter 'textSize'"));
 }
 
-TEST_F(TextDisplayTest, PrototypesNeedNoFontAndDrawNothing) {
+TEST_F(TextDisplayTest, NoFontManagerOrAnUnreadableFontDrawsNothing) {
+    // Prototypes are made before any font manager exists.
     delete FontManager::getSingletonPtr();
-    DynamicTextDisplay dynamicPrototype;
-    StaticTextDisplay staticPrototype;
-    dynamicPrototype.setText("text");
-    staticPrototype.setText("text");
-    EXPECT_EQ(nullptr, dynamicPrototype.renderOperation());
-    EXPECT_EQ(nullptr, staticPrototype.renderOperation());
-}
-
-TEST_F(TextDisplayTest, UnreadableFontDrawsNothing) {
+    {
+        DynamicTextDisplay dynamicPrototype;
+        StaticTextDisplay staticPrototype;
+        dynamicPrototype.setText("text");
+        staticPrototype.setText("text");
+        EXPECT_EQ(nullptr, dynamicPrototype.renderOperation());
+        EXPECT_EQ(nullptr, staticPrototype.renderOperation());
+    }
+    new FontManager();
     std::string missing = std::string(VANTORIX_TEST_DATA_DIR) + "/no-such-font.ttf";
     addEntity("dynamic", {new DynamicTextDisplay(missing, 20, 1, "dynamic")});
     addEntity("static", {new StaticTextDisplay(missing, 20, 1, "static")}, 0, 30);
