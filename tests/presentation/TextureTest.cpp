@@ -76,47 +76,34 @@ TEST_F(TextureTest, RgbaImageLoadsAndDrawsTheRightWayUp) {
     EXPECT_EQ(white, readPixel(150, 10));
 }
 
-TEST_F(TextureTest, TwentyFourBitImageLogsOnlyToTheVideoLogAndDrawsBlank) {
-    std::string name = image("Rgb24Bit64x64.png");
-    TexturePtr texture = textures().getTexture(name);
-    texture->load();
-    EXPECT_TRUE(texture->loadFailed());
-    EXPECT_EQ(Resource::Loaded, texture->getState());
-    EXPECT_NE(0u, texture->getTextureName());
-    std::string warning = "Warning: texture " + name + "was not of bitdepth 32, aborting load";
-    EXPECT_TRUE(contains(videoLog(), warning));
-    EXPECT_FALSE(contains(mainLog(), warning));
-
-    drawTextured(*texture, 1, grey);
-    EXPECT_EQ(grey, readPixel(80, 60));
+TEST_F(TextureTest, UnusableImageFilesAreLoggedAndLoadAsBlankTextures) {
+    struct Case {
+        std::string file, message;
+        bool inMainLog;
+    };
+    const Case cases[] = {
+        {"Rgb24Bit64x64.png", "Warning: texture %was not of bitdepth 32, aborting load", false},
+        {"Rgba100x100.png",
+         "Warning: invalid image format for texture %: bpp: 32 width: 100 height: 100.", true},
+        {"NoSuchImage.png", "Error attempting to load texture %; using blank texture.", true}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.file);
+        std::string name = image(test.file);
+        std::string message = test.message;
+        message.replace(message.find('%'), 1, name);
+        TexturePtr texture = textures().getTexture(name);
+        texture->load();
+        EXPECT_TRUE(texture->loadFailed());
+        EXPECT_EQ(Resource::Loaded, texture->getState());
+        EXPECT_NE(0u, texture->getTextureName());
+        EXPECT_TRUE(contains(videoLog(), message));
+        EXPECT_EQ(test.inMainLog, contains(mainLog(), message));
+        drawTextured(*texture, 1, grey);
+        EXPECT_EQ(grey, readPixel(80, 60));
+    }
 }
 
-TEST_F(TextureTest, NonPowerOfTwoImageLogsItsFormatAndFallsBackBlank) {
-    std::string name = image("Rgba100x100.png");
-    TexturePtr texture = textures().getTexture(name);
-    texture->load();
-    EXPECT_TRUE(texture->loadFailed());
-    std::string warning =
-        "Warning: invalid image format for texture " + name + ": bpp: 32 width: 100 height: 100.";
-    EXPECT_TRUE(contains(videoLog(), warning));
-    EXPECT_TRUE(contains(mainLog(), warning));
-}
-
-TEST_F(TextureTest, MissingFileLogsTheBlankTextureMessage) {
-    std::string name = image("NoSuchImage.png");
-    TexturePtr texture = textures().getTexture(name);
-    texture->load();
-    EXPECT_TRUE(texture->loadFailed());
-    std::string message = "Error attempting to load texture " + name + "; using blank texture.";
-    EXPECT_TRUE(contains(videoLog(), message));
-    EXPECT_TRUE(contains(mainLog(), message));
-}
-
-TEST_F(TextureTest, EmptyNameGivesNoTexture) {
-    EXPECT_FALSE(textures().getTexture(""));
-}
-
-TEST_F(TextureTest, RepeatIsAppliedAtOnceToALoadedTextureAndTiles) {
+TEST_F(TextureTest, RepeatAppliesAtOnceOrOnLoadAndTiles) {
     TexturePtr texture = textures().getTexture(image("Quadrants64x32.png"));
     texture->load();
     GLint wrap = 0;
@@ -135,14 +122,12 @@ TEST_F(TextureTest, RepeatIsAppliedAtOnceToALoadedTextureAndTiles) {
 
     texture->setRepeat(false);
     EXPECT_TRUE(texture->getRepeat());
-}
 
-TEST_F(TextureTest, RepeatSetBeforeLoadingIsUsedWhenTheTextureLoads) {
-    TexturePtr texture = textures().getTexture(image("Quadrants64x32.png"));
-    texture->setRepeat(true);
-    texture->load();
-    GLint wrap = 0;
-    glBindTexture(GL_TEXTURE_2D, texture->getTextureName());
+    // Set before loading, it is used when the texture loads.
+    TexturePtr later = textures().getTexture(VANTORIX_TEST_DATA_DIR "/render/HalfTile16.png");
+    later->setRepeat(true);
+    later->load();
+    glBindTexture(GL_TEXTURE_2D, later->getTextureName());
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap);
     EXPECT_EQ(GL_REPEAT, wrap);
 }
