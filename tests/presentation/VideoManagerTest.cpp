@@ -2,6 +2,7 @@
 
 #include "core/LogManager.h"
 #include "presentation/TextureManager.h"
+#include "support/FontSupport.h"
 #include "support/GlContext.h"
 #include "support/ProgramRun.h"
 
@@ -80,12 +81,9 @@ TEST_F(VideoManagerTest, ScreenshotThatCannotBeWrittenIsReportedAsFailed) {
 }
 
 TEST_F(VideoManagerTest, SecondVideoManagerRaisesTheSingletonError) {
-    try {
-        VideoManager second(VideoMode{160, 120, 0, false});
-        FAIL() << "a second VideoManager was made";
-    } catch (const myexception& error) {
-        EXPECT_EQ(0u, std::string(error.what()).find("Error: attempt to reconstruct singleton "));
-    }
+    EXPECT_EQ(0u, thrownMessage([] {
+                      VideoManager second(VideoMode{160, 120, 0, false});
+                  }).find("Error: attempt to reconstruct singleton "));
     EXPECT_EQ(&video(), VideoManager::getSingletonPtr());
 }
 
@@ -127,11 +125,6 @@ TEST(VideoManager, UnsupportedDepthFallsBackToTheProposedDepthWithOneWarning) {
 
 TEST(VideoManager, TextureManagerNeedsAVideoManager) {
     ASSERT_EQ(nullptr, VideoManager::getSingletonPtr());
-    try {
-        TextureManager textures;
-        FAIL() << "a TextureManager was made without a VideoManager";
-    } catch (const myexception& error) {
-        EXPECT_STREQ("no video manager.", error.what());
-    }
+    EXPECT_EQ("no video manager.", thrownMessage([] { TextureManager textures; }));
     EXPECT_EQ(nullptr, TextureManager::getSingletonPtr());
 }
