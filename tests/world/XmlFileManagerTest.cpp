@@ -67,6 +67,13 @@ protected:
     std::unique_ptr<XmlFileManager> manager;
 };
 
+// A resource that only stands for an element's name in lookups.
+struct Content : Resource {
+    explicit Content(const std::string& name) : Resource(name, 1, nullptr) {}
+    void loadImpl() override {}
+    void unloadImpl() override {}
+};
+
 const std::string mainPrefix = "Error: Loading XmlFile ./Main.xml, at row ";
 
 } // namespace
@@ -265,11 +272,7 @@ TEST_F(XmlFileTest, LookupFindsTheIndexedFileRemembersItAndHoldsItsLock) {
     load("./Late.xml");
     XmlFilePtr early = manager->getFile("./Early.xml");
     XmlFilePtr late = manager->getFile("./Late.xml");
-    struct Content : Resource {
-        Content() : Resource("Twin", 1, nullptr) {}
-        void loadImpl() override {}
-        void unloadImpl() override {}
-    } content;
+    Content content("Twin");
 
     std::string remembered;
     {
@@ -295,11 +298,7 @@ TEST_F(XmlFileTest, LookupFindsTheIndexedFileRemembersItAndHoldsItsLock) {
 }
 
 TEST_F(XmlFileTest, LookupOfAnUnknownElementLogsAndMarksTheResourceFailed) {
-    struct Content : Resource {
-        Content() : Resource("Nobody", 1, nullptr) {}
-        void loadImpl() override {}
-        void unloadImpl() override {}
-    } content;
+    Content content("Nobody");
     std::string remembered = "./Early.xml";
     XmlElementLookup lookup("SceneTemplate", content, remembered);
     EXPECT_FALSE(lookup);
