@@ -30,15 +30,16 @@ template <typename T> std::unique_ptr<T> create(const ParamList& list) {
 } // namespace
 
 TEST(CreateBoundByName, KnowsNamesAndAliasesCaseSensitively) {
-    EXPECT_EQ(BoundType::AxisAlignedBox, createBoundByName("AxisAlignedBox")->getBoundType());
-    EXPECT_EQ(BoundType::AxisAlignedBox, createBoundByName("AABB")->getBoundType());
-    EXPECT_EQ(BoundType::OrientedBox, createBoundByName("OrientedBox")->getBoundType());
-    EXPECT_EQ(BoundType::OrientedBox, createBoundByName("OBB")->getBoundType());
-    EXPECT_EQ(BoundType::Circle, createBoundByName("Circle")->getBoundType());
-    EXPECT_EQ(nullptr, createBoundByName("aabb"));
-    EXPECT_EQ(nullptr, createBoundByName("circle"));
-    EXPECT_EQ(nullptr, createBoundByName(""));
-    EXPECT_EQ("OrientedBox", createBoundByName("OBB")->getType());
+    const std::pair<const char*, BoundType> known[] = {
+        {"AxisAlignedBox", BoundType::AxisAlignedBox},
+        {"AABB", BoundType::AxisAlignedBox},
+        {"OrientedBox", BoundType::OrientedBox},
+        {"OBB", BoundType::OrientedBox},
+        {"Circle", BoundType::Circle}};
+    for (const auto& name : known)
+        EXPECT_EQ(name.second, createBoundByName(name.first)->getBoundType()) << name.first;
+    for (const char* unknown : {"aabb", "circle", ""})
+        EXPECT_EQ(nullptr, createBoundByName(unknown)) << unknown;
 }
 
 TEST(AxisAlignedBox, CenterAndDimWinOnlyWhenBothPresent) {

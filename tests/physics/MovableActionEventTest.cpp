@@ -40,8 +40,6 @@ TEST(MovableActionEvent, ReadsEveryActionNameAndOperands) {
     params.set("real", "0.5");
     params.set("time", "3");
     auto event = create(params);
-    EXPECT_EQ(0x450, event->getEventType());
-    EXPECT_EQ("MovableAction", event->getType());
     EXPECT_EQ(-2.0, event->getVector().y);
     EXPECT_EQ(0.5, event->getReal());
     EXPECT_EQ(3.0, event->getTime());

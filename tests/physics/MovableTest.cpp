@@ -176,33 +176,26 @@ TEST(Movable, ActionEventsChangeTheMovableOfTheirEntity) {
     EXPECT_TRUE(std::isfinite(movable->getRotationalVelocity()));
 }
 
-TEST(TranslationalDecellerator, StopsOrSlowsAlongTheSameDirection) {
-    MovableAffectorPtr brake(new TranslationalDecellerator(10.0));
-    Movable slow(1.0, {0.1, 0}, 0.0, true);
-    slow.addAffector(brake);
-    slow.stepAffectors(0.016);
-    expectNear({0, 0}, slow.getVelocity());
-    EXPECT_FALSE(slow.isRelativeToOrientation());
-
-    Movable fast(1.0, {0.6, 0.8});
-    fast.addAffector(brake);
-    fast.stepAffectors(0.016);
-    expectNear({0.6 * 0.84, 0.8 * 0.84}, fast.getVelocity());
-    EXPECT_EQ(1u, fast.getAffectors().size());
-}
-
-TEST(TranslationalDecellerator, LeavesMasslessAndRestingMovablesUnchanged) {
-    MovableAffectorPtr brake(new TranslationalDecellerator(10.0));
-    Movable massless(0.0, {1, 0});
-    massless.addAffector(brake);
-    massless.stepAffectors(0.016);
-    expectNear({1, 0}, massless.getVelocity());
-
-    MovableAffectorPtr idle(new TranslationalDecellerator(0.0));
-    Movable resting(1.0, {0, 0});
-    resting.addAffector(idle);
-    resting.stepAffectors(0.016);
-    EXPECT_EQ(Vector2(0, 0), resting.getVelocity());
+TEST(TranslationalDecellerator, StopsOrSlowsAlongTheSameDirectionAndSparesTheMassless) {
+    struct Case {
+        double mass;
+        Vector2 velocity;
+        double rate;
+        Vector2 expected;
+    };
+    const Case cases[] = {{1.0, {0.1, 0}, 10.0, {0, 0}},
+                          {1.0, {0.6, 0.8}, 10.0, {0.6 * 0.84, 0.8 * 0.84}},
+                          {0.0, {1, 0}, 10.0, {1, 0}},
+                          {1.0, {0, 0}, 0.0, {0, 0}}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.mass);
+        Movable movable(test.mass, test.velocity, 0.0, true);
+        movable.addAffector(MovableAffectorPtr(new TranslationalDecellerator(test.rate)));
+        movable.stepAffectors(0.016);
+        expectNear(test.expected, movable.getVelocity());
+        EXPECT_TRUE(isFinite(movable.getVelocity()));
+        EXPECT_EQ(1u, movable.getAffectors().size());
+    }
 }
 
 TEST(Force, AcceleratesByMassInItsSpaceAndSparesMasslessMovables) {

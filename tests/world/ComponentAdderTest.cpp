@@ -19,12 +19,14 @@ namespace {
 using Probe = RecordingComponent<31>;
 
 EventPtr action(const std::string& actionName, const std::string& entity,
-                const std::string& type = "") {
+                const std::string& type = "", const std::string& templateName = "") {
     ParamList params;
     params.set("action", actionName);
     params.set("entity", entity);
     if (!type.empty())
         params.set("type", type);
+    if (!templateName.empty())
+        params.set("template", templateName);
     return EventPtr(ComponentAdderActionEvent().createNew(params));
 }
 
@@ -44,27 +46,16 @@ struct AdderScene {
 
 } // namespace
 
-TEST(ComponentAdderActionEvent, ReadsItsParameters) {
-    ParamList params;
-    params.set("action", "AddComponent");
-    params.set("entity", "ship");
-    params.set("template", "Shield");
-    params.set("type", "PlayerShield");
-    params.set("file", "extra.xml");
-    params.set("time", "1.5");
-    std::unique_ptr<FactoryEvent> made(ComponentAdderActionEvent().createNew(params));
-    auto& event = static_cast<ComponentAdderActionEvent&>(*made);
-    EXPECT_EQ(event.getType(), "ComponentAddition");
-    EXPECT_EQ(event.getEventType(), 0x152);
-    EXPECT_EQ(event.getAction(), ComponentAdderActionEvent::AddComponent);
-    EXPECT_EQ(event.getEntityName(), "ship");
-    EXPECT_EQ(event.getTemplateName(), "Shield");
-    EXPECT_EQ(event.getComponentType(), "PlayerShield");
-    EXPECT_EQ(event.getFileName(), "extra.xml");
-    EXPECT_DOUBLE_EQ(event.getTime(), 1.5);
-    std::unique_ptr<FactoryEvent> copy(event.clone(4.0));
-    EXPECT_DOUBLE_EQ(copy->getTime(), 4.0);
-    EXPECT_EQ(static_cast<ComponentAdderActionEvent&>(*copy).getComponentType(), "PlayerShield");
+TEST(ComponentAdderActionEvent, CloneKeepsTheParametersAndTakesTheNewTime) {
+    EventPtr event = action("AddComponent", "ship", "PlayerShield", "Shield");
+    std::unique_ptr<FactoryEvent> copy(static_cast<ComponentAdderActionEvent&>(*event).clone(4.0));
+    auto& made = static_cast<ComponentAdderActionEvent&>(*copy);
+    EXPECT_EQ(made.getEventType(), 0x152);
+    EXPECT_DOUBLE_EQ(made.getTime(), 4.0);
+    EXPECT_EQ(made.getAction(), ComponentAdderActionEvent::AddComponent);
+    EXPECT_EQ(made.getEntityName(), "ship");
+    EXPECT_EQ(made.getTemplateName(), "Shield");
+    EXPECT_EQ(made.getComponentType(), "PlayerShield");
 }
 
 TEST(ComponentAdderActionEvent, UnknownActionIsRefused) {
@@ -179,17 +170,11 @@ TEST(ComponentAdder, KillEntityDeletesAtEndOfUpdate) {
 
 namespace {
 
-class ComponentAdderTemplateTest : public TemplateFixture {
-protected:
-    EventPtr addition(const std::string& templateName, const std::string& type) {
-        ParamList params;
-        params.set("action", "AddComponent");
-        params.set("entity", "target");
-        params.set("template", templateName);
-        params.set("type", type);
-        return EventPtr(ComponentAdderActionEvent().createNew(params));
-    }
-};
+using ComponentAdderTemplateTest = TemplateFixture;
+
+EventPtr addition(const std::string& templateName, const std::string& type) {
+    return action("AddComponent", "target", type, templateName);
+}
 
 } // namespace
 
@@ -215,11 +200,6 @@ TEST_F(ComponentAdderTemplateTest, AddComponentBuildsItFromTheTemplate) {
 
 TEST(ComponentAdder, AddComponentWithoutTemplateManagerChangesNothing) {
     AdderScene setup;
-    ParamList params;
-    params.set("action", "AddComponent");
-    params.set("entity", "target");
-    params.set("template", "Slow");
-    params.set("type", "Probe");
-    setup.scene.sendEvent(EventPtr(ComponentAdderActionEvent().createNew(params)));
+    setup.scene.sendEvent(addition("Slow", "Probe"));
     EXPECT_EQ(setup.scene.findEntity("target")->getComponents().size(), 1u);
 }

@@ -53,6 +53,18 @@ SceneNode* countedEntity(int& destroyed, const std::string& name = "") {
     return entityWith(probe, name);
 }
 
+// Two listening entities in a scene, for tests where each deletes the other.
+struct TwoListeners {
+    ListeningComponent* first = new ListeningComponent();
+    ListeningComponent* second = new ListeningComponent();
+    SceneNode* firstNode = entityWith(first);
+    SceneNode* secondNode = entityWith(second);
+    explicit TwoListeners(SceneManager& scene) {
+        scene.addNode(firstNode);
+        scene.addNode(secondNode);
+    }
+};
+
 EventPtr probeEvent(double time = 0.0) {
     return EventPtr(new Event(probeEventType, time));
 }
@@ -145,17 +157,12 @@ TEST(SceneManager, KilledEntityWithChildrenIsDeletedOnceAtEndOfNextUpdate) {
 
 TEST(SceneManager, EntityDeletedWhileQueuesAreWorkedOffIsSkipped) {
     SceneManager scene;
-    auto* first = new ListeningComponent();
-    auto* second = new ListeningComponent();
-    SceneNode* firstNode = entityWith(first);
-    SceneNode* secondNode = entityWith(second);
-    scene.addNode(firstNode);
-    scene.addNode(secondNode);
+    TwoListeners two(scene);
     // Whichever entity is worked off first deletes the other outright.
-    first->onEvent = [&] { delete secondNode; };
-    second->onEvent = [&] { delete firstNode; };
-    firstNode->getEntity()->queueEvent(probeEvent());
-    secondNode->getEntity()->queueEvent(probeEvent());
+    two.first->onEvent = [&] { delete two.secondNode; };
+    two.second->onEvent = [&] { delete two.firstNode; };
+    two.firstNode->getEntity()->queueEvent(probeEvent());
+    two.secondNode->getEntity()->queueEvent(probeEvent());
     scene.updateProcess(step);
     EXPECT_EQ(scene.getRoots().size(), 1u);
     EXPECT_EQ(scene.getEntities().size(), 1u);
@@ -164,17 +171,12 @@ TEST(SceneManager, EntityDeletedWhileQueuesAreWorkedOffIsSkipped) {
 TEST(SceneManager, ListenerDeletedDuringADeliveryIsNotCalledAfterwards) {
     for (bool queued : {false, true}) {
         SceneManager scene;
-        auto* first = new ListeningComponent();
-        auto* second = new ListeningComponent();
-        SceneNode* firstNode = entityWith(first);
-        SceneNode* secondNode = entityWith(second);
-        scene.addNode(firstNode);
-        scene.addNode(secondNode);
-        scene.addListener(first);
-        scene.addListener(second);
+        TwoListeners two(scene);
+        scene.addListener(two.first);
+        scene.addListener(two.second);
         int calls = 0;
-        first->onEvent = [&] { ++calls, delete secondNode; };
-        second->onEvent = [&] { ++calls, delete firstNode; };
+        two.first->onEvent = [&] { ++calls, delete two.secondNode; };
+        two.second->onEvent = [&] { ++calls, delete two.firstNode; };
         if (queued) {
             scene.queueEvent(probeEvent());
             scene.updateProcess(step);

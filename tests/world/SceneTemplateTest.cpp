@@ -82,11 +82,8 @@ TEST_F(SceneTemplateTest, ChildrenArePlacedInTheirSpaceAndCarryTheirEntities) {
     expectNear({1, 1}, inWorld->getWorldScale());
     ASSERT_EQ(1u, inWorld->getChildren().size());
     EXPECT_EQ(nullptr, inWorld->getChildren()[0]->getEntity());
-}
 
-TEST_F(SceneTemplateTest, EntityWithoutTemplateAttributeLeavesTheNodeEmpty) {
-    std::vector<SceneNode*> roots = build("Family");
-    ASSERT_EQ(2u, roots.size());
+    // An entity without a template attribute leaves its node empty.
     EXPECT_EQ(nullptr, roots[1]->getEntity());
     expectNear({0, 7}, roots[1]->getPosition());
     EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate , at row 25 and column 7: template "
@@ -151,12 +148,7 @@ TEST_F(SceneTemplateTest, InclusionCycleIsCutWhereItClosesAndInstantiationEnds) 
                             "template included within itself."));
 }
 
-TEST_F(SceneTemplateTest, MissingTemplateFailsAndBuildsNothing) {
-    EXPECT_TRUE(build("Unwritten").empty());
-    EXPECT_TRUE(loaded("Unwritten")->loadFailed());
-}
-
-TEST_F(SceneTemplateTest, InstantiatingInASceneOrUnderANodeReturnsTheFirstRoot) {
+TEST_F(SceneTemplateTest, InstantiatingInASceneOrUnderANodeReturnsTheFirstRootOrNothing) {
     SceneManager scene;
     SceneNode* first = loaded("Host")->instantiateInScene(&scene, {0, 0}, {1, 0}, {1, 1});
     ASSERT_NE(nullptr, first);
@@ -169,6 +161,8 @@ TEST_F(SceneTemplateTest, InstantiatingInASceneOrUnderANodeReturnsTheFirstRoot) 
     EXPECT_EQ(first, under->getParent());
     EXPECT_EQ(&scene, under->getManager());
     EXPECT_EQ(nullptr, loaded("Unwritten")->instantiateInScene(&scene, {0, 0}, {1, 0}, {1, 1}));
+    EXPECT_TRUE(loaded("Unwritten")->loadFailed());
+    EXPECT_TRUE(build("Unwritten").empty());
 }
 
 TEST_F(SceneTemplateTest, RepeatedIncludesCannotMultiplyWithoutBound) {

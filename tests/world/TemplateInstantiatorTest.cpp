@@ -100,20 +100,17 @@ TEST_F(TemplateInstantiatorTest, EventWithAnUnknownTypeIsRefusedWhenMade) {
     }
 }
 
-TEST_F(TemplateInstantiatorTest, EventReadsPlacementTimeAndFile) {
+TEST_F(TemplateInstantiatorTest, EventReadsPlacementAndTimeNormalisingOrientation) {
     ParamList params;
     params.set("type", "Scene");
     params.set("template", "Single");
     params.set("time", "2.5");
-    params.set("file", "./Scenes.xml");
     params.set("ori", "(0,3)");
     params.set("scl", "(2,2)");
     std::unique_ptr<FactoryEvent> made(events->create("TemplateInstantiation", params));
     auto* event = dynamic_cast<TemplateInstantiationActionEvent*>(made.get());
     ASSERT_NE(nullptr, event);
-    EXPECT_EQ(EventType::TemplateInstantiationAction, event->getEventType());
     EXPECT_EQ(2.5, event->getTime());
-    EXPECT_EQ("./Scenes.xml", event->file);
     EXPECT_EQ(Vector2(0, 1), event->ori);
     EXPECT_EQ(Vector2(2, 2), event->scl);
     EXPECT_EQ(Vector2(0, 0), event->pos);

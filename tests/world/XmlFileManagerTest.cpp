@@ -67,6 +67,13 @@ protected:
     std::unique_ptr<XmlFileManager> manager;
 };
 
+// A resource that only stands for an element's name in lookups.
+struct Content : Resource {
+    explicit Content(const std::string& name) : Resource(name, 1, nullptr) {}
+    void loadImpl() override {}
+    void unloadImpl() override {}
+};
+
 const std::string mainPrefix = "Error: Loading XmlFile ./Main.xml, at row ";
 
 } // namespace
@@ -246,18 +253,17 @@ TEST_F(XmlFileTest, ParamsAndVarParamsSkipIncompleteAndRepeatedNames) {
     EXPECT_EQ((std::map<std::string, std::string>{{"colour", "red"}, {"speed", "12"}}),
               params.all());
     EXPECT_EQ((std::map<std::string, std::string>{{"target", "Player"}}), varParams.all());
-    EXPECT_EQ(1, countInLog(prefix + ", at row 4 and column 5: name attribute missing from "
-                                     "Param."));
-    EXPECT_EQ(1, countInLog(prefix + ", at row 5 and column 5: value attribute missing from "
-                                     "Param."));
-    EXPECT_EQ(1, countInLog(prefix + ", at row 6 and column 5: duplicate name attribute speed "
-                                     "of Param."));
-    EXPECT_EQ(1, countInLog(prefix + ", at row 9 and column 5: duplicate name attribute colour "
-                                     "of VarParam."));
-    EXPECT_EQ(1, countInLog(prefix + ", at row 10 and column 5: duplicate name attribute target "
-                                     "of VarParam."));
-    EXPECT_EQ(1, countInLog(prefix + ", at row 11 and column 5: value attribute missing from "
-                                     "VarParam."));
+    const std::pair<int, const char*> reports[] = {
+        {4, "name attribute missing from Param."},
+        {5, "value attribute missing from Param."},
+        {6, "duplicate name attribute speed of Param."},
+        {9, "duplicate name attribute colour of VarParam."},
+        {10, "duplicate name attribute target of VarParam."},
+        {11, "value attribute missing from VarParam."}};
+    for (const auto& report : reports)
+        EXPECT_EQ(1, countInLog(prefix + ", at row " + std::to_string(report.first) +
+                                " and column 5: " + report.second))
+            << report.second;
 }
 
 TEST_F(XmlFileTest, LookupFindsTheIndexedFileRemembersItAndHoldsItsLock) {
@@ -265,11 +271,7 @@ TEST_F(XmlFileTest, LookupFindsTheIndexedFileRemembersItAndHoldsItsLock) {
     load("./Late.xml");
     XmlFilePtr early = manager->getFile("./Early.xml");
     XmlFilePtr late = manager->getFile("./Late.xml");
-    struct Content : Resource {
-        Content() : Resource("Twin", 1, nullptr) {}
-        void loadImpl() override {}
-        void unloadImpl() override {}
-    } content;
+    Content content("Twin");
 
     std::string remembered;
     {
@@ -295,11 +297,7 @@ TEST_F(XmlFileTest, LookupFindsTheIndexedFileRemembersItAndHoldsItsLock) {
 }
 
 TEST_F(XmlFileTest, LookupOfAnUnknownElementLogsAndMarksTheResourceFailed) {
-    struct Content : Resource {
-        Content() : Resource("Nobody", 1, nullptr) {}
-        void loadImpl() override {}
-        void unloadImpl() override {}
-    } content;
+    Content content("Nobody");
     std::string remembered = "./Early.xml";
     XmlElementLookup lookup("SceneTemplate", content, remembered);
     EXPECT_FALSE(lookup);
