@@ -196,11 +196,7 @@ bool DynamicTextDisplay::updateGeometry() {
     if (!geometryDirty && position == cachedPosition && orientation == cachedOrientation &&
         scale == cachedScale)
         return false;
-    WorldTransform frame;
-    frame.matrix = node->getWorldMatrix();
-    frame.position = position;
-    frame.orientation = orientation;
-    frame.scale = scale;
+    WorldTransform frame = WorldTransform::of(*node);
     OrientedBox& world = mutableWorldBox();
     world = localBox();
     world.transform(frame);

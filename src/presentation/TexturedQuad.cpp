@@ -107,11 +107,7 @@ bool TexturedQuad::updateGeometry() {
     if (!geometryDirty && position == cachedPosition && orientation == cachedOrientation &&
         scale == cachedScale)
         return false;
-    WorldTransform frame;
-    frame.matrix = node->getWorldMatrix();
-    frame.position = position;
-    frame.orientation = orientation;
-    frame.scale = scale;
+    WorldTransform frame = WorldTransform::of(*node);
     world = local;
     world.transform(frame);
     setVerticesFrom(world);
