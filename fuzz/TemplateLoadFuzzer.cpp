@@ -3,11 +3,11 @@
 // template, builds each scene template into a scene and runs each script there for a few steps.
 // Data files are the program's main input: nothing in one may crash or hang it.
 
-#include "core/ComponentFactory.h"
+#include "app/TypeRegistry.h"
 #include "core/EventFactory.h"
 #include "core/LogManager.h"
 #include "core/ParamList.h"
-#include "core/TypeRegistry.h"
+#include "world/ComponentFactory.h"
 #include "world/Entity.h"
 #include "world/EntityTemplateManager.h"
 #include "world/EventScriptManager.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/EventListener.h"
-#include "presentation/Resource.h"
+#include "core/Resource.h"
 #include "presentation/TexturedQuad.h"
 
 #include <map>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Resource.h"
 #include "physics/AxisAlignedBox.h"
 #include "physics/OrientedBox.h"
-#include "presentation/Resource.h"
 
 #include <boost/shared_ptr.hpp>
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/ResourceManager.h"
 #include "core/Singleton.h"
 #include "presentation/AnimationSequence.h"
-#include "presentation/ResourceManager.h"
 
 #include <map>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Resource.h"
 #include "core/Vector2.h"
-#include "presentation/Resource.h"
 #include "presentation/Texture.h"
 
 #include <boost/shared_ptr.hpp>

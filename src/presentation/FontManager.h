@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/ResourceManager.h"
 #include "core/Singleton.h"
 #include "presentation/Font.h"
-#include "presentation/ResourceManager.h"
 
 #include <array>
 #include <cstdint>

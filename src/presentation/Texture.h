@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presentation/Resource.h"
+#include "core/Resource.h"
 
 #include <boost/shared_ptr.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/ResourceManager.h"
 #include "core/Singleton.h"
-#include "presentation/ResourceManager.h"
 #include "presentation/Texture.h"
 
 // The cache of GL textures, keyed by image path (or by a generated name for textures made by a

@@ -1,9 +1,9 @@
 #include "world/EntityTemplate.h"
 
-#include "core/ComponentFactory.h"
 #include "core/LogFile.h"
 #include "core/myexception.h"
 #include "world/Component.h"
+#include "world/ComponentFactory.h"
 #include "world/Entity.h"
 #include "world/EntityTemplateManager.h"
 #include "world/XmlElementLookup.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ParamList.h"
-#include "presentation/Resource.h"
+#include "core/Resource.h"
 
 #include <boost/shared_ptr.hpp>
 

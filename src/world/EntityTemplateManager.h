@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/ResourceManager.h"
 #include "core/Singleton.h"
-#include "presentation/ResourceManager.h"
 #include "world/EntityTemplate.h"
 
 #include <string>

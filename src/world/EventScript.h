@@ -2,7 +2,7 @@
 
 #include "core/FactoryEvent.h"
 #include "core/Process.h"
-#include "presentation/Resource.h"
+#include "core/Resource.h"
 
 #include <boost/shared_ptr.hpp>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/ParamList.h"
+#include "core/Resource.h"
 #include "core/Vector2.h"
-#include "presentation/Resource.h"
 #include "world/EntityTemplate.h"
 #include "world/SceneNode.h"
 

@@ -1,7 +1,5 @@
 // The player's ship, flame and ping as the game's data files make them: the real
 // data/templates/PlayerTemplates.xml with its pictures, in a real window.
-#include "core/ComponentFactory.h"
-#include "core/PlayerAction.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
@@ -19,8 +17,10 @@
 #include "presentation/VideoManager.h"
 #include "support/GlContext.h"
 #include "support/ScratchDirectory.h"
+#include "world/ComponentFactory.h"
 #include "world/Entity.h"
 #include "world/EntityTemplateManager.h"
+#include "world/PlayerAction.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
 #include "world/SceneTemplateManager.h"

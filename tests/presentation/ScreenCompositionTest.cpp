@@ -1,4 +1,3 @@
-#include "core/ComponentFactory.h"
 #include "presentation/Animatable.h"
 #include "presentation/AnimationSequenceManager.h"
 #include "presentation/Camera.h"
@@ -12,6 +11,7 @@
 #include "support/PngFile.h"
 #include "support/RenderFixture.h"
 #include "support/ScratchDirectory.h"
+#include "world/ComponentFactory.h"
 #include "world/EntityTemplateManager.h"
 #include "world/SceneTemplateManager.h"
 

@@ -1,11 +1,11 @@
 #include "support/TemplateFixture.h"
 
-#include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
 #include "core/LogManager.h"
 #include "support/ProbeComponent.h"
 #include "world/ComponentAdder.h"
 #include "world/ComponentAdderActionEvent.h"
+#include "world/ComponentFactory.h"
 #include "world/EntityTemplateManager.h"
 #include "world/EventScriptManager.h"
 #include "world/RunScriptWhenAdded.h"

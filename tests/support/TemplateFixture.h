@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
 #include "core/LogManager.h"
 #include "support/ScratchDirectory.h"
+#include "world/ComponentFactory.h"
 #include "world/EntityTemplateManager.h"
 #include "world/EventScriptManager.h"
 #include "world/SceneTemplateManager.h"

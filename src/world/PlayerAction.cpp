@@ -1,4 +1,4 @@
-#include "core/PlayerAction.h"
+#include "world/PlayerAction.h"
 
 #include "core/InputManager.h"
 #include "core/ParamList.h"

@@ -1,4 +1,4 @@
-#include "core/FrameStats.h"
+#include "app/FrameStats.h"
 
 #include <algorithm>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "presentation/Resource.h"
+#include "core/Resource.h"
 
 #include <mutex>
 

@@ -1,4 +1,4 @@
-#include "core/GameGlobals.h"
+#include "app/GameGlobals.h"
 
 bool running = false;
 bool quitRequested = false;

@@ -1,4 +1,4 @@
-#include "core/Application.h"
+#include "app/Application.h"
 
 int main(int argc, char* argv[]) {
     return runApplication(argc, argv);

@@ -1,7 +1,7 @@
-#include "core/TypeRegistry.h"
-#include "core/ComponentFactory.h"
+#include "app/TypeRegistry.h"
 #include "core/EventFactory.h"
 #include "core/ParamList.h"
+#include "world/ComponentFactory.h"
 
 #include <gtest/gtest.h>
 

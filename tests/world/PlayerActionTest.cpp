@@ -3,11 +3,11 @@
 
 #include "core/InputManager.h"
 #include "core/ParamList.h"
-#include "core/PlayerAction.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
 #include "core/myexception.h"
 #include "world/Entity.h"
+#include "world/PlayerAction.h"
 #include "world/SceneNode.h"
 
 #include <memory>

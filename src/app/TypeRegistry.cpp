@@ -1,8 +1,6 @@
-#include "core/TypeRegistry.h"
+#include "app/TypeRegistry.h"
 
-#include "core/ComponentFactory.h"
 #include "core/EventFactory.h"
-#include "core/PlayerAction.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
 #include "gameplay/BulletShooterActionEvent.h"
@@ -30,6 +28,8 @@
 #include "presentation/StaticTextDisplay.h"
 #include "world/ComponentAdder.h"
 #include "world/ComponentAdderActionEvent.h"
+#include "world/ComponentFactory.h"
+#include "world/PlayerAction.h"
 #include "world/RunScriptWhenAdded.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FrameStats.h"
+#include "app/FrameStats.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "presentation/ResourceManager.h"
+#include "core/ResourceManager.h"
 
 namespace {
 // The manager's own two references.

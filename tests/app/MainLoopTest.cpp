@@ -1,4 +1,4 @@
-#include "core/MainLoop.h"
+#include "app/MainLoop.h"
 
 #include <gtest/gtest.h>
 

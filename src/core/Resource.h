@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presentation/ManualResourceLoader.h"
+#include "core/ManualResourceLoader.h"
 
 #include <boost/shared_ptr.hpp>
 #include <boost/thread/recursive_mutex.hpp>

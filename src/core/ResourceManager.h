@@ -1,6 +1,6 @@
 #pragma once
 
-#include "presentation/Resource.h"
+#include "core/Resource.h"
 
 #include <boost/thread/recursive_mutex.hpp>
 
