@@ -4,6 +4,11 @@
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
 #include "gameplay/BulletShooterActionEvent.h"
+#include "gameplay/DeflectOnPing.h"
+#include "gameplay/Deflectable.h"
+#include "gameplay/FireScriptOnPing.h"
+#include "gameplay/MovableDeflector.h"
+#include "gameplay/PlayerPing.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
@@ -56,12 +61,17 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<Camera>(factory);
     add<CollidableLine>(factory);
     add<ComponentAdder>(factory);
+    add<Deflectable>(factory);
+    add<DeflectOnPing>(factory);
     add<DynamicTextDisplay>(factory);
+    add<FireScriptOnPing>(factory);
     add<FollowingCamera>(factory);
     add<Movable>(factory);
+    add<MovableDeflector>(factory);
     add<MusicPlayer>(factory);
     add<OccludedAnimatable>(factory);
     add<PlayerAction>(factory);
+    add<PlayerPing>(factory);
     add(factory, PlayerPingCreator("", ""));
     add<PlayerScrollingAnimationController>(factory);
     add(factory, PlayerScrollingMapController(0.0, 0.0, 0.0, 0.0));

@@ -1,5 +1,6 @@
 // The player's ship, flame and ping as the game's data files make them: the real
 // data/templates/PlayerTemplates.xml with its pictures, in a real window.
+#include "gameplay/PlayerPing.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
@@ -86,6 +87,7 @@ protected:
         factory->registerType(Camera(Vector2(1, 1)));
         factory->registerType(StaticCollidable());
         factory->registerType(PlayerAction());
+        factory->registerType(PlayerPing());
         factory->registerType(PlayerPingCreator("", ""));
         factory->registerType(PlayerStaticMapController(1, 1, 1, 1));
         factory->registerType(PlayerScrollingMapController(1, 1, 1, 1));
@@ -179,6 +181,7 @@ TEST_F(PlayerTemplates, SecondPingReplacesTheFirst) {
     EXPECT_NEAR(firstPing->getNode()->getWorldPosition().x, 100.0, 1e-9);
     EXPECT_NEAR(firstPing->getNode()->getWorldPosition().y, 100.0, 1e-9);
     EXPECT_NE(firstPing->getComponent("StaticCollidable"), nullptr);
+    EXPECT_TRUE(PlayerPing::isPing(firstPing));
     act(ship, PlayerActionType::Ping, false, 100, 40);
 
     act(ship, PlayerActionType::Ping, true, 80, 60);

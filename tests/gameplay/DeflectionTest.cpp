@@ -1,0 +1,76 @@
+#include "gameplay/Deflectable.h"
+#include "gameplay/MovableDeflector.h"
+
+#include "core/ParamList.h"
+#include "physics/Movable.h"
+#include "physics/PhysicsScene.h"
+#include "support/FontSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Reaction = Deflectable::Reaction;
+
+// A rock over (0,0)..(10,10) and a 2 x 2 mover; the scene works off its queue before the physics
+// step, as on a game screen.
+SceneNode* rockAndMover(PhysicsScene& world, const Vector2& centre, Reaction reaction,
+                        const Vector2& velocity) {
+    world.scene.addProcess(&world.physics);
+    world.add("Rock", Vector2(), {new MovableDeflector(), world.box(Vector2(), Vector2(10, 10))});
+    return world.add("Mover", centre,
+                     {new Movable(1.0, velocity), world.box(Vector2(-1, -1), Vector2(1, 1)),
+                      new Deflectable(reaction)});
+}
+
+} // namespace
+
+TEST(Deflection, MoverIsPushedOutOverTheEdgeItCameInByAndRetested) {
+    struct Case {
+        Vector2 centre;
+        Reaction reaction;
+        Vector2 endCentre, endVelocity;
+    };
+    const Case cases[] = {
+        {{-0.5, 5}, Reaction::Deflect, {-3, 5}, {5, 3}},
+        {{-0.5, 5}, Reaction::Stop, {-3, 5}, {0, 3}},
+        {{9.5, 5}, Reaction::Deflect, {13, 5}, {5, 3}},
+        {{5, 10.5}, Reaction::Stop, {5, 13}, {5, 0}},
+        {{0.5, -0.5}, Reaction::Stop, {-3, -3}, {0, 0}},
+        {{1.5, 5}, Reaction::Stop, {1.5, 5}, {5, 3}},
+        {{-0.5, 5}, Reaction::Kill, {-0.5, 5}, {5, 3}},
+    };
+    for (const Case& c : cases) {
+        PhysicsScene world;
+        SceneNode* mover = rockAndMover(world, c.centre, c.reaction, Vector2(5, 3));
+        Entity* entity = mover->getEntity();
+        world.physics.checkCollidable(entity->getComponent<Collidable>(Collidable::roleName()));
+        const Vector2 velocity = entity->getComponent<Movable>(Movable::typeName())->getVelocity();
+        EXPECT_NEAR(0.0, (c.endCentre - mover->getWorldPosition()).length(), 1e-9) << c.centre;
+        EXPECT_NEAR(0.0, (c.endVelocity - velocity).length(), 1e-9) << c.centre;
+        const bool killed = c.reaction == Reaction::Kill;
+        EXPECT_EQ(killed, world.scene.isMarkedForDeletion(mover)) << c.centre;
+        EXPECT_EQ(killed ? 0u : 1u, world.scene.queuedEventCount()) << c.centre;
+    }
+}
+
+// Each update the re-test pushes the mover into the left rock and the physics step pushes it back
+// out: once per update, not over and over within one queue run, and with one re-test waiting.
+TEST(Deflection, MoverWedgedBetweenTwoObstaclesIsPushedOncePerUpdate) {
+    PhysicsScene world;
+    SceneNode* mover = rockAndMover(world, Vector2(10.5, 5), Reaction::Deflect, Vector2(0, 0));
+    world.add("Rock", Vector2(),
+              {new MovableDeflector(), world.box(Vector2(13, 0), Vector2(23, 10))});
+    for (int tick = 0; tick < 200; ++tick) {
+        world.scene.updateProcess(PhysicsScene::step);
+        ASSERT_EQ(1u, world.scene.queuedEventCount()) << "tick " << tick;
+        ASSERT_EQ(13.0, mover->getWorldPosition().x) << "tick " << tick;
+    }
+}
+
+TEST(Deflection, ReactionNamesAreExact) {
+    ParamList params;
+    params.set("reaction", "kill");
+    EXPECT_EQ("invalid param for reaction.",
+              thrownMessage([&] { delete Deflectable::fromParams(params); }));
+}
