@@ -1,10 +1,8 @@
 #include "gameplay/Deflectable.h"
 #include "gameplay/MovableDeflector.h"
 
-#include "core/ParamList.h"
 #include "physics/Movable.h"
 #include "physics/PhysicsScene.h"
-#include "support/FontSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -66,11 +64,4 @@ TEST(Deflection, MoverWedgedBetweenTwoObstaclesIsPushedOncePerUpdate) {
         ASSERT_EQ(1u, world.scene.queuedEventCount()) << "tick " << tick;
         ASSERT_EQ(13.0, mover->getWorldPosition().x) << "tick " << tick;
     }
-}
-
-TEST(Deflection, ReactionNamesAreExact) {
-    ParamList params;
-    params.set("reaction", "kill");
-    EXPECT_EQ("invalid param for reaction.",
-              thrownMessage([&] { delete Deflectable::fromParams(params); }));
 }
