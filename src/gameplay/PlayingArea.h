@@ -9,11 +9,12 @@
 
 class SceneNode;
 
-// A level's playable box, in the frame of its entity's position (the entity's rotation and scale
-// are not applied). While its entity is in a scene it keeps four border lines, entities named
-// after its own ("<name>-topline", "-bottomline", "-leftline", "-rightline") on child nodes of
-// its node, and turns their crossings into PlayingAreaEvents: to the crossing entity, then to
-// the area's entity, then to the scene.
+// A level's playable box, placed by its entity's world position only (the entity's rotation and
+// scale are not applied to the box, though the border lines, being child nodes, would follow
+// them: an area belongs on an unturned, unscaled entity). While its entity is in a scene it
+// keeps four border lines, entities named after its own ("<name>-topline", "-bottomline",
+// "-leftline", "-rightline") on child nodes of its node, and turns their crossings into
+// PlayingAreaEvents: to the crossing entity, then to the area's entity, then to the scene.
 //
 // The area owns exactly the lines it made: it removes them when its entity leaves a scene (or
 // the area is destroyed) and never picks up another entity's line by its name.

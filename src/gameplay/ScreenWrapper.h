@@ -12,8 +12,8 @@ class PlayingArea;
 // once it has been wholly inside it (its own and its descendants' collision and render boxes,
 // in world space). While its entity is in a scene it listens on the scene for the area's entity
 // to come and go, and on the area's entity for crossings. The inside check runs as a process
-// of the scene only while it can succeed: from the moment the entity is in the area until it is
-// wholly inside or leaves again.
+// of the scene only while it may succeed: from an arrival in the area (this entity's or another's,
+// which may be what brings this entity's parts in) until the entity is wholly inside or leaves.
 class ScreenWrapper : public Component,
                       public Process,
                       public SceneListener,
