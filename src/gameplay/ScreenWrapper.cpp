@@ -72,6 +72,10 @@ void ScreenWrapper::entityLeft(const SceneEventPtr& event) {
 void ScreenWrapper::watch(Entity* area) {
     areaEntity = area;
     area->addListener(static_cast<PlayingAreaListener*>(this));
+    // Once inside, always inside while in this scene: an area that comes back must not find the
+    // entity straddling its border and let it escape.
+    if (inArea)
+        return;
     checkIfInArea();
     if (!inArea && originInArea())
         startChecking();

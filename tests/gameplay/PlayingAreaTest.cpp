@@ -186,3 +186,14 @@ TEST(ScreenWrapper, AnotherEntityLeavingDoesNotStopTheInsideCheck) {
     world.tick();
     EXPECT_FALSE(wrapper->activeWrapArea(area));
 }
+
+TEST(ScreenWrapper, AnAreaThatComesBackStillWrapsAnEntityThatWasInside) {
+    AreaScene world({new ScreenWrapper("Field")}, 0.5, false);
+    world.node()->setPosition({850, 300});
+    world.addArea();
+    world.node()->setPosition({899.8, 300}); // now straddling the border
+    world.scene.removeNode(world.areaNode);
+    world.scene.addNode(world.areaNode);
+    world.fly({899.8, 300}, {125, 0});
+    EXPECT_NEAR(101.8, world.node()->getWorldPosition().x, 1e-9);
+}
