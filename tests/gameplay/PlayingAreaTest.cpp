@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 // Stands in for the score of an entity, under the name the killer looks for.
@@ -196,4 +198,22 @@ TEST(ScreenWrapper, AnAreaThatComesBackStillWrapsAnEntityThatWasInside) {
     world.scene.addNode(world.areaNode);
     world.fly({899.8, 300}, {125, 0});
     EXPECT_NEAR(101.8, world.node()->getWorldPosition().x, 1e-9);
+}
+
+TEST(PlayingArea, MissingRequiredParametersRaiseTheirOwnMessages) {
+    const std::pair<Component*, std::string> cases[] = {
+        {new PlayingArea(), "PlayingArea Could not find parameter 'area'"},
+        {new PreventFromLeavingArea(), "Could not find parameter 'playingArea'"},
+        {new KillWhenLeavingArea(), "Could not find parameter 'playingArea'"},
+        {new ScreenWrapper(),
+         "Error creating ScreenWrapper: Could not find parameter 'playingArea'"}};
+    for (const auto& c : cases) {
+        std::unique_ptr<Component> prototype(c.first);
+        try {
+            delete prototype->createNew(ParamList());
+            ADD_FAILURE() << c.second;
+        } catch (const myexception& error) {
+            EXPECT_EQ(c.second, error.what());
+        }
+    }
 }
