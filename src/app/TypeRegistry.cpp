@@ -9,11 +9,22 @@
 #include "gameplay/FireScriptOnPing.h"
 #include "gameplay/MovableDeflector.h"
 #include "gameplay/PlayerPing.h"
+#include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
 #include "gameplay/PlayerStaticAnimationController.h"
 #include "gameplay/PlayerStaticMapController.h"
+#include "gameplay/PlayingArea.h"
+#include "gameplay/PreventFromLeavingArea.h"
+#include "gameplay/ScreenWrapper.h"
+#include "gameplay/StaticSpeedTargetAvoider.h"
+#include "gameplay/StaticSpeedTargetFollower.h"
+#include "gameplay/TargetSeeker.h"
+#include "gameplay/Targetable.h"
+#include "gameplay/TargetableGroup.h"
+#include "gameplay/TargetableGroupSeeker.h"
+#include "gameplay/TurnAndDashTargetFollower.h"
 #include "physics/CollidableLine.h"
 #include "physics/Movable.h"
 #include "physics/MovableActionEvent.h"
@@ -66,6 +77,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<DynamicTextDisplay>(factory);
     add<FireScriptOnPing>(factory);
     add<FollowingCamera>(factory);
+    add<KillWhenLeavingArea>(factory);
     add<Movable>(factory);
     add<MovableDeflector>(factory);
     add<MusicPlayer>(factory);
@@ -77,15 +89,25 @@ void registerComponentTypes(ComponentFactory& factory) {
     add(factory, PlayerScrollingMapController(0.0, 0.0, 0.0, 0.0));
     add<PlayerStaticAnimationController>(factory);
     add(factory, PlayerStaticMapController(0.0, 0.0, 0.0, 0.0));
+    add<PlayingArea>(factory);
     add<PlaySoundOnce>(factory);
+    add<PreventFromLeavingArea>(factory);
     add<RepeatedStaticImage>(factory);
     add<RunScriptWhenAdded>(factory);
+    add<ScreenWrapper>(factory);
     add<ScriptRunner>(factory);
     add<SoundEmitter>(factory);
     add<StaticCollidable>(factory);
     add<StaticImage>(factory);
+    add<StaticSpeedTargetFollower>(factory);
+    add<StaticSpeedTargetAvoider>(factory);
     add<StaticTextDisplay>(factory);
     add<TemplateInstantiator>(factory);
+    add<TurnAndDashTargetFollower>(factory);
+    add<Targetable>(factory);
+    add<TargetableGroup>(factory);
+    add<TargetableGroupSeeker>(factory);
+    add<TargetSeeker>(factory);
 }
 
 void registerEventTypes(EventFactory& factory) {
