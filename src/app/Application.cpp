@@ -1,7 +1,10 @@
 #include "app/Application.h"
 
 #include "app/CommandLine.h"
+#include "app/GameFlow.h"
 #include "app/GameGlobals.h"
+#include "app/LevelList.h"
+#include "app/MainListener.h"
 #include "app/MainLoop.h"
 #include "app/TypeRegistry.h"
 #include "core/EventFactory.h"
@@ -55,6 +58,7 @@ struct Engine {
     std::unique_ptr<ComponentFactory> componentFactory;
     std::unique_ptr<EventFactory> eventFactory;
     std::unique_ptr<MainLoop> loop;
+    std::unique_ptr<LevelList> levelList;
 };
 
 void setCaptionAndIcon() {
@@ -71,10 +75,6 @@ void setGroupVolume(FMOD_CHANNELGROUP* group, float volume) {
     if (result != FMOD_OK)
         throw myexception(FMOD_ErrorString(result));
 }
-
-// Tears down the current screen and builds the next one. No screen can be built yet, so the
-// loop ends on its first frame.
-void changeScreen() {}
 
 // Drops whatever only the old screen used: first unload, then forget.
 void releaseUnusedResources() {
@@ -163,6 +163,14 @@ bool startUp(Engine& engine, const VideoMode& mode) {
     registerComponentTypes(*engine.componentFactory);
     engine.eventFactory = std::make_unique<EventFactory>();
     registerEventTypes(*engine.eventFactory);
+    engine.input->addListener(static_cast<MouseListener*>(&mainListener));
+    engine.input->addListener(static_cast<KeyListener*>(&mainListener));
+    engine.input->addListener(static_cast<WindowListener*>(&mainListener));
+    engine.levelList = std::make_unique<LevelList>("VantorixMain");
+    engine.levelList->setFileName(levelListFile);
+    engine.levelList->load();
+    levelList = engine.levelList.get();
+    currentStoryLevel = levelList->getStartingLevel();
     return true;
 }
 
@@ -179,6 +187,12 @@ void writeStatistics(const Engine& engine) {
 
 // Destroys whatever exists, in the fixed shut-down order.
 void shutDown(Engine& engine) {
+    levelList = nullptr;
+    engine.levelList.reset();
+    // Under a help screen the menu is kept alive without being current.
+    if (savedMenuScene != currentScene)
+        delete savedMenuScene;
+    savedMenuScene = nullptr;
     delete currentScene;
     currentScene = nullptr;
     delete currentRenderManager;

@@ -1,5 +1,7 @@
 #include "app/TypeRegistry.h"
 
+#include "app/LevelActionEvent.h"
+
 #include "core/EventFactory.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
@@ -7,9 +9,9 @@
 #include "gameplay/DeflectOnPing.h"
 #include "gameplay/Deflectable.h"
 #include "gameplay/FireScriptOnPing.h"
+#include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/MovableDeflector.h"
 #include "gameplay/PlayerPing.h"
-#include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
@@ -114,6 +116,7 @@ void registerEventTypes(EventFactory& factory) {
     add<AnimationActionEvent>(factory);
     add<BulletShooterActionEvent>(factory);
     add<ComponentAdderActionEvent>(factory);
+    add<LevelActionEvent>(factory);
     add<MovableActionEvent>(factory);
     add<PlayerActionConnectionEvent>(factory);
     add<PlayerActionEvent>(factory);
