@@ -13,8 +13,8 @@ TEST(TypeRegistry, EventFactoryAnswersExactlyTheRegisteredNames) {
     registerEventTypes(factory);
     EXPECT_EQ(
         (std::vector<std::string>{"AnimationAction", "BulletShooterAction", "ComponentAddition",
-                                  "MovableAction", "PlayerActionConnection", "PlayerActionEvent",
-                                  "ScriptRunner", "TemplateInstantiation"}),
+                                  "DamageableAction", "MovableAction", "PlayerActionConnection",
+                                  "PlayerActionEvent", "ScriptRunner", "TemplateInstantiation"}),
         factory.registeredNames());
 }
 
@@ -23,11 +23,23 @@ TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
     registerComponentTypes(factory);
     EXPECT_EQ((std::vector<std::string>{"Animatable",
                                         "AnimateAndDie",
+                                        "BulletShooter",
                                         "Camera",
                                         "CollidableLine",
                                         "ComponentAdder",
+                                        "DamageInflicter",
+                                        "Damageable",
+                                        "DamagedBy",
+                                        "DamagedByWithExceptions",
                                         "DynamicTextDisplay",
+                                        "Explodable",
+                                        "ExplodeOnCollision",
+                                        "ExplodeOnTimer",
+                                        "ExplodeWhenHealthZero",
+                                        "FireBulletsOnTimer",
                                         "FollowingCamera",
+                                        "KillBulletWhenRemoved",
+                                        "LimitedBulletShooter",
                                         "Movable",
                                         "MusicPlayer",
                                         "OccludedAnimatable",
@@ -36,6 +48,7 @@ TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
                                         "PlayerPingCreator",
                                         "PlayerScrollingAnimationController",
                                         "PlayerScrollingMapController",
+                                        "PlayerShield",
                                         "PlayerStaticAnimationController",
                                         "PlayerStaticMapController",
                                         "RepeatedStaticImage",
