@@ -40,10 +40,11 @@ public:
     // world transform, shifted by pos (not turned), turned by ori and scaled by scl.
     virtual void explode();
 
+    // True once the entity's node is marked for deletion, by an explosion or anything else.
     bool hasExploded() const;
 
 protected:
-    // Reads "explosion", "filename", "pos", "ori" and "scl" into the fields.
+    // What every member of the family reads from its parameters.
     struct Settings {
         std::string explosion;
         std::string fileHint;
@@ -51,6 +52,7 @@ protected:
         Vector2 ori{1.0, 0.0};
         Vector2 scl{1.0, 1.0};
     };
+    // "explosion" is required; "filename", "pos", "ori" and "scl" are optional.
     static Settings readSettings(const ParamList& params);
     explicit Explodable(const Settings& settings)
         : Explodable(settings.explosion, settings.fileHint, settings.pos, settings.ori,
