@@ -3,16 +3,30 @@
 #include "core/EventFactory.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
+#include "gameplay/BulletShooter.h"
 #include "gameplay/BulletShooterActionEvent.h"
+#include "gameplay/DamageInflicter.h"
+#include "gameplay/Damageable.h"
+#include "gameplay/DamageableActionEvent.h"
+#include "gameplay/DamagedBy.h"
+#include "gameplay/DamagedByWithExceptions.h"
 #include "gameplay/DeflectOnPing.h"
 #include "gameplay/Deflectable.h"
+#include "gameplay/Explodable.h"
+#include "gameplay/ExplodeOnCollision.h"
+#include "gameplay/ExplodeOnTimer.h"
+#include "gameplay/ExplodeWhenHealthZero.h"
+#include "gameplay/FireBulletsOnTimer.h"
 #include "gameplay/FireScriptOnPing.h"
+#include "gameplay/KillBulletWhenRemoved.h"
+#include "gameplay/KillWhenLeavingArea.h"
+#include "gameplay/LimitedBulletShooter.h"
 #include "gameplay/MovableDeflector.h"
 #include "gameplay/PlayerPing.h"
-#include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
+#include "gameplay/PlayerShield.h"
 #include "gameplay/PlayerStaticAnimationController.h"
 #include "gameplay/PlayerStaticMapController.h"
 #include "gameplay/PlayingArea.h"
@@ -69,15 +83,27 @@ template <typename T, typename Factory> void add(Factory& factory, const T& prot
 void registerComponentTypes(ComponentFactory& factory) {
     add<Animatable>(factory);
     add<AnimateAndDie>(factory);
+    add<BulletShooter>(factory);
     add<Camera>(factory);
     add<CollidableLine>(factory);
     add<ComponentAdder>(factory);
+    add<Damageable>(factory);
+    add<DamageInflicter>(factory);
+    add<DamagedBy>(factory);
+    add<DamagedByWithExceptions>(factory);
     add<Deflectable>(factory);
     add<DeflectOnPing>(factory);
     add<DynamicTextDisplay>(factory);
+    add<Explodable>(factory);
+    add<ExplodeOnCollision>(factory);
+    add<ExplodeOnTimer>(factory);
+    add<ExplodeWhenHealthZero>(factory);
+    add<FireBulletsOnTimer>(factory);
     add<FireScriptOnPing>(factory);
     add<FollowingCamera>(factory);
+    add<KillBulletWhenRemoved>(factory);
     add<KillWhenLeavingArea>(factory);
+    add<LimitedBulletShooter>(factory);
     add<Movable>(factory);
     add<MovableDeflector>(factory);
     add<MusicPlayer>(factory);
@@ -87,6 +113,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add(factory, PlayerPingCreator("", ""));
     add<PlayerScrollingAnimationController>(factory);
     add(factory, PlayerScrollingMapController(0.0, 0.0, 0.0, 0.0));
+    add<PlayerShield>(factory);
     add<PlayerStaticAnimationController>(factory);
     add(factory, PlayerStaticMapController(0.0, 0.0, 0.0, 0.0));
     add<PlayingArea>(factory);
@@ -114,6 +141,7 @@ void registerEventTypes(EventFactory& factory) {
     add<AnimationActionEvent>(factory);
     add<BulletShooterActionEvent>(factory);
     add<ComponentAdderActionEvent>(factory);
+    add<DamageableActionEvent>(factory);
     add<MovableActionEvent>(factory);
     add<PlayerActionConnectionEvent>(factory);
     add<PlayerActionEvent>(factory);
