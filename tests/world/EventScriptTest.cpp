@@ -9,7 +9,6 @@
 #include "world/SceneNode.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"
-#include "world/TemplateInstantiator.h"
 
 #include <memory>
 
@@ -181,13 +180,4 @@ TEST_F(EventScriptTest, RunStartedDuringAPassBeginsWithTheNextOne) {
         EXPECT_EQ(pass, sceneHears.heard.size());
         EXPECT_EQ(1u, runningScripts());
     }
-}
-
-TEST_F(EventScriptTest, ScriptedInstantiationBuildsIntoTheScene) {
-    scene->addNode(Entity::create("Builder", {new TemplateInstantiator()}));
-    start("Spawner");
-    advance(0.112);
-    Entity* lonely = scene->findEntity("Lonely");
-    ASSERT_NE(nullptr, lonely);
-    EXPECT_EQ(Vector2(101, 2), lonely->getNode()->getWorldPosition());
 }
