@@ -192,19 +192,6 @@ TEST_F(XmlFileTest, IncludesOfFoldersDevicesHugeFilesDeepChainsAndGarbledNamesAr
                             "files nested more than 128 deep."));
 }
 
-TEST_F(XmlFileTest, ResolveFileTakesTheFirstDirectoryHoldingARegularFileOrRaises) {
-    EXPECT_EQ("second/Shared.xml", resolveFile("Shared.xml", {"./", "second/", "first/"}));
-    for (const char* name : {"Nowhere.xml", "", "data"}) {
-        try {
-            resolveFile(name, {"./", "first/"});
-            ADD_FAILURE() << name;
-        } catch (const myexception& error) {
-            EXPECT_EQ(std::string("File ") + name + " not found in given directory list.",
-                      error.what());
-        }
-    }
-}
-
 TEST_F(XmlFileTest, ParamsAndVarParamsSkipIncompleteAndRepeatedNames) {
     XmlFilePtr file = load("./Params.xml");
     const TiXmlElement* element = file->getElement("EntityTemplate", "WithParams");
