@@ -16,33 +16,6 @@ namespace {
 
 const double pi = std::acos(-1.0);
 
-typedef std::initializer_list<std::pair<const char*, const char*>> Entries;
-
-ParamList params(Entries entries) {
-    ParamList list;
-    for (const auto& entry : entries)
-        list.set(entry.first, entry.second);
-    return list;
-}
-
-template <typename T> std::unique_ptr<T> create(Entries entries) {
-    return std::unique_ptr<T>(static_cast<T*>(T().createNew(params(entries))));
-}
-
-template <typename T> std::string creationError(Entries entries) {
-    try {
-        create<T>(entries);
-    } catch (const myexception& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
-void expectNear(const Vector2& expected, const Vector2& actual) {
-    EXPECT_NEAR(expected.x, actual.x, 1e-9);
-    EXPECT_NEAR(expected.y, actual.y, 1e-9);
-}
-
 } // namespace
 
 TEST(Movable, ReadsItsForceAndRefusesUnreadableParameters) {
@@ -129,29 +102,24 @@ TEST(Movable, ActionEventsFromDataChangeTheMovableOfTheirEntity) {
         Vector2 velocity;
         double rotationalVelocity, mass;
     };
-    const Case cases[] = {
-        {"RotateVelocity", "(0,0)", "1.5707963267948966", {0, 1}, 2.0, 1.0},
-        {"SetVelocity", "(2,0)", "0", {2, 0}, 2.0, 1.0},
-        {"AddVelocity", "(1,1)", "0", {3, 1}, 2.0, 1.0},
-        {"ScaleVelocity", "(0,0)", "2", {6, 2}, 2.0, 1.0},
-        {"SetRotationalVelocity", "(0,0)", "3", {6, 2}, 3.0, 1.0},
-        {"ScaleRotationalVelocity", "(0,0)", "-0.5", {6, 2}, -1.5, 1.0},
-        {"SetMass", "(0,0)", "4", {6, 2}, -1.5, 4.0},
-        {"SetMass", "(0,0)", "-5", {6, 2}, -1.5, 0.0},
-        // Overflowing operands are refused rather than letting an infinity in.
-        {"ScaleVelocity", "(0,0)", "1e300", {6e300, 2e300}, -1.5, 0.0},
-        {"ScaleVelocity", "(0,0)", "1e300", {6e300, 2e300}, -1.5, 0.0},
-        {"ScaleRotationalVelocity", "(0,0)", "1e308", {6e300, 2e300}, -1.5e308, 0.0},
-        {"ScaleRotationalVelocity", "(0,0)", "1e308", {6e300, 2e300}, -1.5e308, 0.0}};
+    const Case cases[] = {{"RotateVelocity", "(0,0)", "1.5707963267948966", {0, 1}, 2.0, 1.0},
+                          {"SetVelocity", "(2,0)", "0", {2, 0}, 2.0, 1.0},
+                          {"AddVelocity", "(1,1)", "0", {3, 1}, 2.0, 1.0},
+                          {"ScaleVelocity", "(0,0)", "2", {6, 2}, 2.0, 1.0},
+                          {"SetRotationalVelocity", "(0,0)", "3", {6, 2}, 3.0, 1.0},
+                          {"ScaleRotationalVelocity", "(0,0)", "-0.5", {6, 2}, -1.5, 1.0},
+                          {"SetMass", "(0,0)", "4", {6, 2}, -1.5, 4.0},
+                          {"SetMass", "(0,0)", "-5", {6, 2}, -1.5, 0.0},
+                          // Overflowing operands are refused rather than letting an infinity in.
+                          {"ScaleVelocity", "(0,0)", "1e308", {6, 2}, -1.5, 0.0},
+                          {"ScaleRotationalVelocity", "(0,0)", "1.5e308", {6, 2}, -1.5, 0.0}};
     for (const Case& test : cases) {
         SCOPED_TRACE(test.action);
         node->getEntity()->sendEvent(
             EventPtr(create<MovableActionEvent>(
                          {{"action", test.action}, {"vector", test.vector}, {"real", test.real}})
                          .release()));
-        const Vector2 velocity = movable->getVelocity();
-        EXPECT_NEAR(test.velocity.x, velocity.x, 1e-9 * (1 + std::abs(test.velocity.x)));
-        EXPECT_NEAR(test.velocity.y, velocity.y, 1e-9 * (1 + std::abs(test.velocity.y)));
+        expectNear(test.velocity, movable->getVelocity());
         EXPECT_DOUBLE_EQ(test.rotationalVelocity, movable->getRotationalVelocity());
         EXPECT_EQ(test.mass, movable->getMass());
         EXPECT_FALSE(movable->isRelativeToOrientation());
