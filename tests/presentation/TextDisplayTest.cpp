@@ -81,28 +81,44 @@ void expectInkWithin(const Ink& ink, double left, double right, double bottom, d
 }
 } // namespace
 
-// The text is as wide as its cells; the alignment puts its left end, middle or right end at the
-// entity, and a new size keeps that anchor.
-TEST_F(TextDisplayTest, DynamicTextAlignmentAnchorsItAtTheEntity) {
-    auto text = new DynamicTextDisplay(font, 20, 1, "#####");
-    addEntity("text", {text}, -30, 0);
-    const double width = 5 * 20 * cellAspect();
-    expectInkWithin(drawnInk(), -30 - width / 2, -30 + width / 2, -10, 10);
-    EXPECT_DOUBLE_EQ(-30 - width / 2, text->getBoundingBox().min.x);
+// Dynamic text is as wide as its cells, static text as the rendered string scaled to the text's
+// height. The alignment puts the left end, middle or right end at the entity, and a new size
+// keeps that anchor.
+TEST_F(TextDisplayTest, AlignmentAnchorsTheTextAtTheEntity) {
+    auto* dynamicText = new DynamicTextDisplay(font, 20, 1, "#####");
+    auto* staticText = new StaticTextDisplay(font, 20, 1, "#####");
+    int w = 0, h = 0;
+    ASSERT_EQ(0, TTF_SizeText(FontManager::getSingleton().getFont(font)->getTrueTypeFont(), "#####",
+                              &w, &h));
     const struct {
-        int alignment;
-        double left, right;
-    } cases[] = {{TextDisplay::Left, -30, -30 + width},
-                 {TextDisplay::Right, -30 - width, -30},
-                 {7, -30 - width, -30}}; // unknown values change nothing
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.alignment);
-        text->setAlignment(test.alignment);
-        expectInkWithin(drawnInk(), test.left, test.right, -10, 10);
-        EXPECT_DOUBLE_EQ(test.right, text->getBoundingBox().max.x);
+        TextDisplay* text;
+        TexturedQuad* quad;
+        double width;
+    } kinds[] = {{dynamicText, dynamicText, 5 * 20 * cellAspect()},
+                 {staticText, staticText, 20.0 * w / h}};
+    for (const auto& kind : kinds) {
+        const double width = kind.width;
+        Entity* entity = addEntity("text", {kind.quad}, -30, 0);
+        expectInkWithin(drawnInk(), -30 - width / 2, -30 + width / 2, -10, 10);
+        EXPECT_NEAR(-30 - width / 2, kind.quad->getBoundingBox().min.x, 1e-9);
+        EXPECT_NEAR(10, kind.quad->getBoundingBox().max.y, 1e-9);
+        const struct {
+            int alignment;
+            double left, right;
+        } cases[] = {{TextDisplay::Left, -30, -30 + width},
+                     {TextDisplay::Right, -30 - width, -30},
+                     {7, -30 - width, -30}}; // unknown values change nothing
+        for (const auto& test : cases) {
+            SCOPED_TRACE(test.alignment);
+            kind.text->setAlignment(test.alignment);
+            expectInkWithin(drawnInk(), test.left, test.right, -10, 10);
+            EXPECT_NEAR(test.right, kind.quad->getBoundingBox().max.x, 1e-9);
+        }
+        kind.text->setTextSize(10);
+        expectInkWithin(drawnInk(), -30 - width / 2, -30, -5, 5);
+        entity->kill();
+        step();
     }
-    text->setTextSize(10);
-    expectInkWithin(drawnInk(), -30 - width / 2, -30, -5, 5);
 }
 
 TEST_F(TextDisplayTest, DynamicTextTurnsAndScalesWithItsEntity) {
@@ -168,23 +184,6 @@ TEST_F(TextDisplayTest, DynamicTextBeyond512CharactersDrawsItsEnd) {
     text->setText(std::string(20000, '#'));
     EXPECT_EQ(65536u, text->renderOperation()->indexCount);
     EXPECT_GT(drawnInk().pixels, 0);
-}
-
-TEST_F(TextDisplayTest, StaticTextIsAsTallAsItsSizeAndAsWideAsTheRenderedString) {
-    auto text = new StaticTextDisplay(font, 30, 1, "Score");
-    addEntity("text", {text});
-    int w = 0, h = 0;
-    ASSERT_EQ(0, TTF_SizeText(FontManager::getSingleton().getFont(font)->getTrueTypeFont(), "Score",
-                              &w, &h));
-    double width = 30.0 * w / h;
-    EXPECT_NEAR(width / 2, text->getBoundingBox().max.x, 1e-9);
-    EXPECT_DOUBLE_EQ(15, text->getBoundingBox().max.y);
-    expectInkWithin(drawnInk(), -width / 2, width / 2, -15, 15);
-
-    text->setAlignment(TextDisplay::Left);
-    expectInkWithin(drawnInk(), 0, width, -15, 15);
-    text->setTextSize(15);
-    expectInkWithin(drawnInk(), 0, width / 2, -7.5, 7.5);
 }
 
 TEST_F(TextDisplayTest, StaticTextKeepsOnlyItsCurrentStringTexture) {
