@@ -42,15 +42,6 @@ TEST_F(PhysicsManagerTest, OverlapStartsAndEndsOnceEachAndTouchingIsNotOverlap) 
     EXPECT_EQ(0u, world.physics.contactCount());
 }
 
-TEST_F(PhysicsManagerTest, EachCollisionReachesFirstThenSecondInTestOrder) {
-    crate("a", {0, 0});
-    crate("b", {1, 0});
-    crate("c", {0, 1});
-    EXPECT_EQ((Journal{"a: start a b", "b: start a b", "a: start a c", "c: start a c",
-                       "b: start b c", "c: start b c"}),
-              world.stepAndTake());
-}
-
 // Crossings are what happens during a step: positions are compared before and after motion.
 // Coming from exactly on the line counts as coming from either side; ending on it is no crossing.
 TEST(PhysicsManagerLines, CrossingsReportTheSideReachedAndIgnoreLandingOnTheLine) {
