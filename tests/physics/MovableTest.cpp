@@ -23,6 +23,7 @@ TEST(Movable, ReadsItsForceAndRefusesUnreadableParameters) {
         {{"mass", "2"}, {"velocity", "(1,2)"}, {"force", "(0,3)"}, {"forceSpace", "World"}});
     movable->stepAffectors(1.0);
     expectNear({1, 3.5}, movable->getVelocity());
+    EXPECT_EQ(0.5, create<Movable>({{"rotationalVelocity", "0.5"}})->getRotationalVelocity());
 
     struct Case {
         Entries entries;
