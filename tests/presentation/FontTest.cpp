@@ -69,13 +69,8 @@ TEST_F(FontTest, TextureManagerDestroysFontManagerAndClosesItsFonts) {
     EXPECT_EQ(nullptr, FontManager::getSingletonPtr());
     EXPECT_EQ(Resource::Unloaded, font->getState());
     EXPECT_TRUE(contains(readTextFile("VantorixLog.txt"), "Font manager shut down."));
-    // A font that outlived its manager makes no textures.
+    // A font that outlived its manager makes no textures and cannot load again.
     EXPECT_FALSE(font->getStringTexture("late"));
-}
-
-TEST_F(FontTest, LoadingWithoutFontManagerRaises) {
-    FontPtr font = fonts().getFont(gameFontPath());
-    delete FontManager::getSingletonPtr();
     EXPECT_EQ("FontManager is null, cannot create Font.", thrownMessage([&] { font->load(); }));
     EXPECT_TRUE(font->loadFailed());
     EXPECT_EQ(Resource::Unloaded, font->getState());

@@ -42,21 +42,6 @@ void drawTextured(const Texture& texture, float s, const Rgba& colour) {
     glDisable(GL_TEXTURE_2D);
 }
 
-class OneColourLoader : public ManualResourceLoader {
-public:
-    explicit OneColourLoader(GLuint* boundDuringLoad) : boundDuringLoad(boundDuringLoad) {}
-    void loadResource(Resource*) override {
-        GLint bound = 0;
-        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        *boundDuringLoad = bound;
-        std::vector<GLubyte> pixels(4 * 4 * 4, 128);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 4, 4, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    }
-    bool deleteWithResource() override { return true; }
-
-private:
-    GLuint* boundDuringLoad;
-};
 } // namespace
 
 using TextureTest = GlContextTest;
@@ -136,16 +121,4 @@ TEST_F(TextureTest, UnloadDeletesTheGlTextureAndReloadMakesANewOne) {
     textures().reloadAll();
     EXPECT_EQ(Resource::Loaded, texture->getState());
     EXPECT_TRUE(glIsTexture(texture->getTextureName()));
-}
-
-TEST_F(TextureTest, LoaderUploadsTheImageIntoTheBoundTexture) {
-    GLuint bound = 0;
-    TexturePtr texture = textures().getTexture("generated sheet", new OneColourLoader(&bound));
-    texture->load();
-    EXPECT_FALSE(texture->loadFailed());
-    EXPECT_EQ(texture->getTextureName(), bound);
-    drawTextured(*texture, 1, white);
-    Rgba seen = readPixel(80, 60);
-    EXPECT_NEAR(128, seen.r, 1);
-    EXPECT_NEAR(128, seen.b, 1);
 }
