@@ -17,6 +17,7 @@
 #include "presentation/AnimateAndDie.h"
 #include "presentation/AnimationActionEvent.h"
 #include "presentation/Camera.h"
+#include "presentation/CameraSTI.h"
 #include "presentation/DynamicTextDisplay.h"
 #include "presentation/FollowingCamera.h"
 #include "presentation/MusicPlayer.h"
@@ -33,8 +34,10 @@
 #include "world/RunScriptWhenAdded.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"
+#include "world/StaticRandomDistributionSTG.h"
 #include "world/TemplateInstantiationActionEvent.h"
 #include "world/TemplateInstantiator.h"
+#include "world/UniformTimeIncrementSTC.h"
 
 namespace {
 template <typename T, typename Factory> void add(Factory& factory) {
@@ -54,6 +57,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<Animatable>(factory);
     add<AnimateAndDie>(factory);
     add<Camera>(factory);
+    add<CameraSTI>(factory);
     add<CollidableLine>(factory);
     add<ComponentAdder>(factory);
     add<DynamicTextDisplay>(factory);
@@ -74,8 +78,10 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<SoundEmitter>(factory);
     add<StaticCollidable>(factory);
     add<StaticImage>(factory);
+    add<StaticRandomDistributionSTG>(factory);
     add<StaticTextDisplay>(factory);
     add<TemplateInstantiator>(factory);
+    add<UniformTimeIncrementSTC>(factory);
 }
 
 void registerEventTypes(EventFactory& factory) {

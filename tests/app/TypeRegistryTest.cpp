@@ -24,6 +24,7 @@ TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
     EXPECT_EQ((std::vector<std::string>{"Animatable",
                                         "AnimateAndDie",
                                         "Camera",
+                                        "CameraSTI",
                                         "CollidableLine",
                                         "ComponentAdder",
                                         "DynamicTextDisplay",
@@ -44,8 +45,10 @@ TEST(TypeRegistry, ComponentFactoryAnswersExactlyTheRegisteredNames) {
                                         "SoundEmitter",
                                         "StaticCollidable",
                                         "StaticImage",
+                                        "StaticRandomDistributionSTG",
                                         "StaticTextDisplay",
-                                        "TemplateInstantiator"}),
+                                        "TemplateInstantiator",
+                                        "UniformTimeIncrementSTC"}),
               factory.registeredNames());
     EXPECT_FALSE(factory.isRegistered("BoxSceneTemplateInstantiator"));
     EXPECT_FALSE(factory.isRegistered("movable"));
