@@ -35,8 +35,7 @@ Component* UniformTimeIncrementSTC::clone() const {
     return new UniformTimeIncrementSTC(interval, maxOnScreen, spawnNumber, random);
 }
 
-void UniformTimeIncrementSTC::managerChanged(SceneManager* newManager,
-                                             SceneManager* oldManager) {
+void UniformTimeIncrementSTC::managerChanged(SceneManager* newManager, SceneManager* oldManager) {
     if (oldManager)
         forgetSpawns();
     followScene(newManager, oldManager);

@@ -42,14 +42,21 @@ TEST_F(StaticRandomDistributionSTGTest, FiringsSplitInProportionToTheWeights) {
         std::map<std::string, std::string> params;
         double none, drone, wingman;
     } cases[] = {
-        {"half without a scene", {{"noSceneRate", "1"}, {"scene0", "Drone"}, {"rate0", "1"}},
-         0.5, 0.5, 0.0},
+        {"half without a scene",
+         {{"noSceneRate", "1"}, {"scene0", "Drone"}, {"rate0", "1"}},
+         0.5,
+         0.5,
+         0.0},
         {"weights 1 to 3",
          {{"scene0", "Drone"}, {"rate0", "1"}, {"scene1", "Wingman"}, {"rate1", "3"}},
-         0.0, 0.25, 0.75},
+         0.0,
+         0.25,
+         0.75},
         {"a missing rate weighs nothing",
          {{"noSceneRate", "1"}, {"scene0", "Drone"}, {"scene1", "Wingman"}, {"rate1", "1"}},
-         0.5, 0.0, 0.5},
+         0.5,
+         0.0,
+         0.5},
         {"no scenes at all", {{"noSceneRate", "1"}}, 1.0, 0.0, 0.0},
     };
     const int firings = 4000;
@@ -70,10 +77,15 @@ TEST_F(StaticRandomDistributionSTGTest, FiringsSplitInProportionToTheWeights) {
 // The picks of seed 12345 worked out by hand from the 48-bit generator: no scene below a
 // quarter of the range, Drone up to a half, Wingman above.
 TEST_F(StaticRandomDistributionSTGTest, SeedReplaysTheSamePicksInEverySceneEntered) {
-    StaticRandomDistributionSTG* generator =
-        make({{"seed", "12345"}, {"noSceneRate", "1"}, {"scene0", "Drone"}, {"rate0", "1"},
-              {"scene1", "Wingman"}, {"rate1", "2"}, {"scene2", ""}, {"scene3", "Stray"},
-              {"rate3", "5"}});
+    StaticRandomDistributionSTG* generator = make({{"seed", "12345"},
+                                                   {"noSceneRate", "1"},
+                                                   {"scene0", "Drone"},
+                                                   {"rate0", "1"},
+                                                   {"scene1", "Wingman"},
+                                                   {"rate1", "2"},
+                                                   {"scene2", ""},
+                                                   {"scene3", "Stray"},
+                                                   {"rate3", "5"}});
     const std::string expected = "-W-WWWDWD-WW-W--DDWWWDWW";
     ASSERT_EQ(2u, generator->getEntries().size());
     SceneNode* node = Entity::create("Spawner", {made.release()});

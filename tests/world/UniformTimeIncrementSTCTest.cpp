@@ -68,8 +68,8 @@ protected:
         ParamList choice;
         choice.set("scene0", sceneName);
         choice.set("rate0", "1");
-        auto* creator = static_cast<UniformTimeIncrementSTC*>(
-            UniformTimeIncrementSTC().createNew(params));
+        auto* creator =
+            static_cast<UniformTimeIncrementSTC*>(UniformTimeIncrementSTC().createNew(params));
         spawner = Entity::create("Spawner", {StaticRandomDistributionSTG().createNew(choice),
                                              new OriginInstantiator, creator});
         scene->addNode(spawner);
@@ -123,8 +123,7 @@ TEST_F(UniformTimeIncrementSTCTest, FiresOnEntryThenOncePerIntervalDroppingMisse
         {"negative rate never fires", "Drone", creatorParams("-1"), 0.0, 100, 0},
         {"missing rate never fires", "Drone", creatorParams(nullptr), 0.0, 100, 0},
         {"unreadable rate never fires", "Drone", creatorParams("soon"), 0.0, 100, 0},
-        {"a template that fails to load is skipped", "Nowhere", creatorParams("0.5"), 0.0, 100,
-         0},
+        {"a template that fails to load is skipped", "Nowhere", creatorParams("0.5"), 0.0, 100, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
