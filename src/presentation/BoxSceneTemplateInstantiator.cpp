@@ -92,7 +92,7 @@ int BoxSceneTemplateInstantiator::fixedQuarterTurns() const {
 bool BoxSceneTemplateInstantiator::placeAround(const AxisAlignedBox& box, Vector2& position,
                                                Vector2& orientation) {
     const Vector2 size = box.getSize();
-    // The placement divides by the side's length and scales by both.
+    // The placement divides by the width or height and scales by both.
     if (!(size.x > 0.0 && size.y > 0.0 && std::isfinite(size.x) && std::isfinite(size.y)))
         return false;
     int quarterTurns = fixedQuarterTurns();
@@ -104,8 +104,9 @@ bool BoxSceneTemplateInstantiator::placeAround(const AxisAlignedBox& box, Vector
 
     // Worked out for the top side in units of the box, then turned onto the chosen one.
     const bool leftOrRight = quarterTurns % 2 == 1;
-    const double sideLength = leftOrRight ? size.x : size.y;
-    const Vector2 onTop((along - 0.5) * 1.25, 0.5 + spawnDistance / sideLength);
+    // The spawn distance in units of the box's extent away from the chosen side.
+    const double across = leftOrRight ? size.x : size.y;
+    const Vector2 onTop((along - 0.5) * 1.25, 0.5 + spawnDistance / across);
     const Vector2 offset = quarterTurned(onTop, quarterTurns).scaledBy(size);
 
     Vector2 aim;
@@ -119,6 +120,7 @@ bool BoxSceneTemplateInstantiator::placeAround(const AxisAlignedBox& box, Vector
         aim = Vector2(offset.x, 0.0);
     }
     Vector2 direction = (aim - offset).normalised();
+    // A zero direction has no facing to give; keep the template's own.
     if (direction == Vector2())
         direction = Vector2(1, 0);
 

@@ -46,13 +46,14 @@ void UniformTimeIncrementSTC::managerChanged(SceneManager* newManager, SceneMana
 }
 
 void UniformTimeIncrementSTC::updateProcess(double seconds) {
-    // Zero, negative or missing rates would make every update a firing (or, subtracted in a
-    // loop, never finish one).
+    // Subtracting a zero, negative or missing interval until the remainder is smaller would
+    // never end, so such a spawner stays quiet.
     if (!getSceneManager() || !(interval > 0.0) || !std::isfinite(interval))
         return;
     accumulator += seconds;
     if (!(accumulator >= interval))
         return;
+    // One step however many intervals were missed, and exact, so a tiny interval is no loop.
     accumulator = std::fmod(accumulator, interval);
     if (!std::isfinite(accumulator))
         accumulator = 0.0;
@@ -93,6 +94,7 @@ void UniformTimeIncrementSTC::entityLeft(const SceneEventPtr& event) {
 }
 
 void UniformTimeIncrementSTC::forgetSpawns() {
+    // The check costs little and keeps a missed departure from becoming a write to freed memory.
     for (Entity* spawn : spawns)
         if (PointerValidator<EventManager>::isValid(spawn))
             spawn->removeListener(this);

@@ -11,7 +11,8 @@
 // firing (default 1, at least one), skipped while "maxOnScreen" (0: no limit) of its spawns are
 // still in the scene. The first update after entering a scene fires. Intervals missed within
 // one long update are dropped, not caught up. A rate that is not a positive finite number never
-// fires. "seed" only keeps the random source alike with its partners; spawning draws nothing.
+// fires. "seed" seeds a random source restarted like its partners'; spawning draws nothing
+// from it.
 //
 // It counts the root entity of each spawn and hears, on that entity's own event manager, when
 // it leaves the scene. Leaving the scene itself forgets every spawn it counted.
@@ -47,8 +48,8 @@ private:
     unsigned maxOnScreen = 0;
     int spawnNumber = 1;
     double accumulator = 0.0;
-    // Root entities of the counted spawns; each one has this listener registered on it until it
-    // leaves the scene, so none of them can be deleted while still in the set.
+    // Root entities of the counted spawns, each with this listener registered on it. An entity
+    // announces its departure before it is deleted, so every one in the set is alive.
     std::set<Entity*> spawns;
     RandomSource random;
 };
