@@ -12,6 +12,7 @@
 
 #include <limits>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -40,10 +41,12 @@ void expectPlacement(const Placement& expected, SceneNode* root) {
     EXPECT_NEAR(0, (root->getWorldOrientation() - expected.orientation).length(), 1e-12);
 }
 
-ParamList params(std::initializer_list<std::pair<const char*, const char*>> values) {
+// From "name=value" pairs separated by spaces.
+ParamList params(const std::string& text) {
     ParamList list;
-    for (const auto& value : values)
-        list.set(value.first, value.second);
+    std::istringstream words(text);
+    for (std::string word; words >> word;)
+        list.set(word.substr(0, word.find('=')), word.substr(word.find('=') + 1));
     return list;
 }
 
@@ -66,13 +69,13 @@ protected:
     // A spawner of "Single" around "View"; without a "spawnRate" it never fires by itself.
     CameraSTI* addSpawner(SceneManager& scene, const char* seed, const char* side = "",
                           const ParamList& creatorParams = ParamList()) {
-        auto* instantiator = static_cast<CameraSTI*>(
-            CameraSTI().createNew(params({{"camera", "View"}, {"seed", seed}, {"side", side}})));
+        auto* instantiator = static_cast<CameraSTI*>(CameraSTI().createNew(
+            params("camera=View seed=" + std::string(seed) + " side=" + side)));
         creator = static_cast<UniformTimeIncrementSTC*>(
             UniformTimeIncrementSTC().createNew(creatorParams));
-        spawner = Entity::create("Spawner", {instantiator, creator,
-                                             StaticRandomDistributionSTG().createNew(
-                                                 params({{"scene0", "Single"}, {"rate0", "1"}}))});
+        spawner = Entity::create(
+            "Spawner", {instantiator, creator,
+                        StaticRandomDistributionSTG().createNew(params("scene0=Single rate0=1"))});
         scene.addNode(spawner);
         return instantiator;
     }
@@ -141,7 +144,7 @@ TEST_F(SpawningTest, SpawnThatCannotBePlacedMakesNothingAndDrawsNothing) {
         expectPlacement(seed3[0], instantiator->instantiate(single()));
     }
     try {
-        delete CameraSTI().createNew(params({{"side", "left"}}));
+        delete CameraSTI().createNew(params("side=left"));
         FAIL() << "no exception";
     } catch (const myexception& error) {
         EXPECT_STREQ("Invalid parameter for side.", error.what());
@@ -151,16 +154,10 @@ TEST_F(SpawningTest, SpawnThatCannotBePlacedMakesNothingAndDrawsNothing) {
 // Seed 12345's picks worked out by hand from the 48-bit generator: no scene in the first
 // quarter of the range, Drone in the second, Wingman above. The list ends at the empty name.
 TEST_F(SpawningTest, GeneratorSeedReplaysItsWeightedPicksInEverySceneEntered) {
-    auto* generator = static_cast<StaticRandomDistributionSTG*>(
-        StaticRandomDistributionSTG().createNew(params({{"seed", "12345"},
-                                                        {"noSceneRate", "1"},
-                                                        {"scene0", "Drone"},
-                                                        {"rate0", "1"},
-                                                        {"scene1", "Wingman"},
-                                                        {"rate1", "2"},
-                                                        {"scene2", ""},
-                                                        {"scene3", "Stray"},
-                                                        {"rate3", "5"}})));
+    auto* generator =
+        static_cast<StaticRandomDistributionSTG*>(StaticRandomDistributionSTG().createNew(
+            params("seed=12345 noSceneRate=1 scene0=Drone rate0=1 scene1=Wingman rate1=2 "
+                   "scene2= scene3=Stray rate3=5")));
     SceneNode* node = Entity::create("Spawner", {generator});
     for (int round = 0; round < 2; ++round) {
         newScene().addNode(node);
@@ -182,12 +179,12 @@ TEST_F(SpawningTest, CreatorFiresOnEntryThenOncePerIntervalDroppingMissedOnes) {
         int steps; // of 0.016 s; 0 means one update of 5 s
         std::size_t spawns;
     } cases[] = {
-        {"one long update fires once", params({{"spawnRate", "2"}}), 0, 1},
-        {"each firing makes spawnNumber", params({{"spawnRate", "2"}, {"spawnNumber", "3"}}), 0, 3},
-        {"every half second", params({{"spawnRate", "0.5"}}), 100, 4},
-        {"tiny interval, once per update", params({{"spawnRate", "1e-300"}}), 50, 50},
-        {"zero rate never fires", params({{"spawnRate", "0"}}), 100, 0},
-        {"missing rate never fires", params({}), 100, 0},
+        {"one long update fires once", params("spawnRate=2"), 0, 1},
+        {"each firing makes spawnNumber", params("spawnRate=2 spawnNumber=3"), 0, 3},
+        {"every half second", params("spawnRate=0.5"), 100, 4},
+        {"tiny interval, once per update", params("spawnRate=1e-300"), 50, 50},
+        {"zero rate never fires", params("spawnRate=0"), 100, 0},
+        {"missing rate never fires", params(""), 100, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
@@ -204,7 +201,7 @@ TEST_F(SpawningTest, CreatorFiresOnEntryThenOncePerIntervalDroppingMissedOnes) {
 
 TEST_F(SpawningTest, CapHoldsUntilASpawnLeavesAndReentryStartsAFreshCount) {
     SceneManager& scene = newScene();
-    addSpawner(scene, "1", "", params({{"spawnRate", "0.5"}, {"maxOnScreen", "3"}}));
+    addSpawner(scene, "1", "", params("spawnRate=0.5 maxOnScreen=3"));
     step(scene, 200);
     EXPECT_EQ(3u, creator->getOnScreen());
     scene.findEntity("Lonely")->kill();
