@@ -30,32 +30,24 @@ std::string messageOf(const std::function<void()>& action) {
 class Gadget : public Singleton<Gadget> {};
 } // namespace
 
-TEST(ParamList, ConvertsNumbersFromTheirLeadingDigitsOnly) {
+TEST(ParamList, ConvertsFromTheLeadingTextAndKeepsTheTargetOnFailure) {
     ParamList params;
-    params.set("count", " 42abc");
-    params.set("word", "abc");
-    int count = 0;
-    EXPECT_EQ(ParamList::Found, params.get("count", count));
-    EXPECT_EQ(42, count);
-    int word = 7;
-    EXPECT_EQ(ParamList::NotConvertible, params.get("word", word));
-    EXPECT_EQ(7, word);
-    EXPECT_EQ(ParamList::NotFound, params.get("missing", word));
-    EXPECT_EQ(7, word);
-}
-
-TEST(ParamList, BoolIsTrueOnlyForLowerCaseTrue) {
-    ParamList params;
-    params.set("a", "true");
-    params.set("b", "True");
-    params.set("c", "1");
-    bool a = false, b = true, c = true;
-    params.get("a", a);
-    params.get("b", b);
-    params.get("c", c);
-    EXPECT_TRUE(a);
-    EXPECT_FALSE(b);
-    EXPECT_FALSE(c);
+    for (const char* name : {"count", "word", "true", "True", "one"})
+        params.set(name, std::string(name) == "count" ? " 42abc" : name);
+    params.set("one", "1");
+    int number = 7;
+    EXPECT_EQ(ParamList::NotConvertible, params.get("word", number));
+    EXPECT_EQ(ParamList::NotFound, params.get("missing", number));
+    EXPECT_EQ(7, number);
+    EXPECT_EQ(ParamList::Found, params.get("count", number));
+    EXPECT_EQ(42, number);
+    // Only the lower-case word is true.
+    bool flags[3] = {false, true, true};
+    params.get("true", flags[0]);
+    params.get("True", flags[1]);
+    params.get("one", flags[2]);
+    EXPECT_TRUE(flags[0]);
+    EXPECT_FALSE(flags[1] || flags[2]);
 }
 
 TEST(ParamList, RequiredLookupsRaiseWithContextAndTypeName) {
@@ -85,7 +77,6 @@ TEST(Singleton, SecondConstructionAndNullAccessRaise) {
                                  }).find("Error: attempt to dereference singleton"));
     {
         Gadget first;
-        EXPECT_EQ(&first, &Gadget::getSingleton());
         std::string message = messageOf([] { Gadget second; });
         EXPECT_EQ(0u, message.find("Error: attempt to reconstruct singleton "));
         EXPECT_EQ('!', message.back());
@@ -114,4 +105,20 @@ TEST(LogManager, FiltersByLevelAndClosesWithAFinalLine) {
     EXPECT_EQ(std::string::npos, text.find("hidden detail"));
     EXPECT_NE(std::string::npos, text.find(": shown information\n"));
     EXPECT_NE(std::string::npos, text.find(": Log File Closed.\n"));
+}
+
+// Subsystems keep the pointer openLog gave them; opening the name again must not free it.
+TEST(LogManager, OpeningAnOpenLogAgainHandsOutTheSameLog) {
+    {
+        LogManager logs;
+        LogFile* first = logs.openLog("CoreUtilitiesReopened.txt", 0, false, false);
+        first->write("before", 1);
+        EXPECT_EQ(first, logs.openLog("CoreUtilitiesReopened.txt", 2, false, true));
+        first->write("after", 1);
+        logs.write("through the default", 1);
+    }
+    std::string text = readFile("CoreUtilitiesReopened.txt");
+    EXPECT_NE(std::string::npos, text.find(": before\n"));
+    EXPECT_NE(std::string::npos, text.find(": through the default\n"));
+    EXPECT_EQ(text.find("Log File Closed."), text.rfind("Log File Closed."));
 }

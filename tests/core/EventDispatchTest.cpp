@@ -113,6 +113,35 @@ TEST(EventManager, QueueDeliversWhenDueAndEachEventOnce) {
     EXPECT_EQ(0u, manager.queuedEventCount());
 }
 
+TEST(EventManager, EventsWithOneStampComeOutInQueueingOrder) {
+    std::vector<std::string> journal;
+    EventManager manager;
+    RecordingListener a(typeA, &journal, "a"), b(typeB, &journal, "b"), c(0x44, &journal, "c");
+    for (RecordingListener* listener : {&a, &b, &c})
+        manager.addListener(listener);
+    for (int type : {typeA, typeB, 0x44})
+        manager.queueEvent(makeEvent(type, 1.0));
+    manager.processQueue(1.0);
+    EXPECT_EQ((std::vector<std::string>{"a", "b", "c"}), journal);
+}
+
+// A listener that queues the event it is hearing again must not be fed it for ever in one run.
+TEST(EventManager, EventQueuedAgainDuringItsDeliveryWaitsForTheNextRun) {
+    EventManager manager;
+    RecordingListener repeater(typeA);
+    repeater.onEvent = [&](const EventPtr& event) {
+        manager.queueEvent(event);
+        manager.queueEvent(event);
+    };
+    manager.addListener(&repeater);
+    manager.queueEvent(makeEvent(typeA, 0.0));
+    manager.processQueue(1.0);
+    EXPECT_EQ(1u, repeater.heard.size());
+    EXPECT_EQ(1u, manager.queuedEventCount());
+    manager.processQueue(1.0);
+    EXPECT_EQ(2u, repeater.heard.size());
+}
+
 TEST(EventManager, EventsQueuedDuringProcessingAreDeliveredIfDue) {
     EventManager manager;
     RecordingListener chain(typeA), follower(typeB);

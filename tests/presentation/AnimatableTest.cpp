@@ -114,11 +114,12 @@ TEST_F(AnimatableTest, ClockEndsANonLoopingAnimationOnceAndKeepsItsLastFrame) {
     EXPECT_EQ("run", static_cast<const AnimationEvent&>(*listener.heard[1]).getAnimationName());
     EXPECT_EQ(3, band(*animatable));
 
-    // Restarting runs to the end again, with one more ending.
-    animatable->setAnimation("run", 0.25);
-    for (int tick = 0; tick < 10; ++tick)
-        step();
-    EXPECT_EQ(4u, listener.heard.size());
+    // Restarted after its end, even right at the end, it announces the end again.
+    animatable->setAnimation("run", 0.3);
+    step();
+    EXPECT_EQ((std::vector<int>{AnimationEvent::Started, AnimationEvent::Ended,
+                                AnimationEvent::Started, AnimationEvent::Ended}),
+              kinds(listener));
 }
 
 TEST_F(AnimatableTest, ZeroLengthAnimationStillAnnouncesItsEndOnce) {
@@ -130,16 +131,23 @@ TEST_F(AnimatableTest, ZeroLengthAnimationStillAnnouncesItsEndOnce) {
     EXPECT_EQ((std::vector<int>{AnimationEvent::Ended, AnimationEvent::Started}), kinds(listener));
 }
 
-TEST_F(AnimatableTest, AnimateAndDieRemovesItsEntityWhenTheAnimationEnds) {
+// Showing nothing (no animation yet, or cleared) is not an animation that ended.
+TEST_F(AnimatableTest, AnimateAndDieRemovesItsEntityOnlyWhenARealAnimationEnds) {
+    addEntity("idle", {Animatable::fromParams(runParams()), new AnimateAndDie});
+    Animatable* cleared = Animatable::fromParams(runParams(false, "run"));
+    addEntity("cleared", {cleared, new AnimateAndDie});
+    cleared->setAnimation("", 0.0);
     addEntity("boom", {Animatable::fromParams(runParams(false, "run")), new AnimateAndDie});
     for (int tick = 0; tick < 18; ++tick)
         step();
     ASSERT_NE(nullptr, scene->findEntity("boom"));
-    EXPECT_EQ(1u, renderer->renderableCount());
+    EXPECT_EQ(3u, renderer->renderableCount());
     for (int tick = 0; tick < 2; ++tick)
         step();
     EXPECT_EQ(nullptr, scene->findEntity("boom"));
-    EXPECT_EQ(0u, renderer->renderableCount());
+    EXPECT_NE(nullptr, scene->findEntity("idle"));
+    EXPECT_NE(nullptr, scene->findEntity("cleared"));
+    EXPECT_EQ(2u, renderer->renderableCount());
 }
 
 TEST_F(AnimatableTest, OccludedAnimationShowsOnlyItsLeftQuarter) {

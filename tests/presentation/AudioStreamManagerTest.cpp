@@ -78,15 +78,20 @@ TEST_F(AudioStreamManagerTest, MusicReleasedAndMadeAgainForTheNextScreenPlaysAtO
     EXPECT_EQ(channelsPlaying(), 1);
 }
 
-TEST_F(AudioStreamManagerTest, StreamsAreSharedAndDestroyingEitherReferenceReleasesIt) {
-    AudioStream first(music);
+TEST_F(AudioStreamManagerTest, SharedStreamPlaysOnUntilItsLastReferenceGoes) {
+    auto first = std::make_unique<AudioStream>(music);
     {
-        AudioStream second(first);
-        EXPECT_EQ(streams().getSound(music), streams().getSound(music));
-        first.play();
+        AudioStream second(*first);
+        AudioStream third(music);
+        third = second;
+        EXPECT_EQ(streams().referenceCount(music), 3u);
+        first->play();
     }
+    EXPECT_TRUE(streams().isPlaying(music));
+    run(0.1);
+    EXPECT_EQ(channelsPlaying(), 1);
+    first.reset();
     EXPECT_EQ(streams().getSound(music), nullptr);
-    EXPECT_FALSE(streams().isPlaying(music));
     run(0.016);
     EXPECT_EQ(channelsPlaying(), 0);
 }

@@ -322,6 +322,23 @@ TEST_F(SoundLayer, StreamLoopsInsideItsLoopPoints) {
               FMOD_OK);
     EXPECT_EQ(start, 500u);
     EXPECT_EQ(end, 1000u);
+    // An end past the 2 s sound means its end; a start that is not before the end is refused.
+    struct Points {
+        unsigned start, end;
+        FMOD_RESULT result;
+        unsigned readEnd;
+    } points[] = {{0, 2001, FMOD_OK, 2000},
+                  {1999, 9000, FMOD_OK, 2000},
+                  {2000, 2001, FMOD_ERR_BAD_ARGUMENT, 2000},
+                  {500, 1000, FMOD_OK, 1000}};
+    for (const Points& row : points) {
+        EXPECT_EQ(
+            FMOD_Sound_SetLoopPoints(music, row.start, FMOD_TIMEUNIT_MS, row.end, FMOD_TIMEUNIT_MS),
+            row.result)
+            << row.start << ".." << row.end;
+        FMOD_Sound_GetLoopPoints(music, &start, FMOD_TIMEUNIT_MS, &end, FMOD_TIMEUNIT_MS);
+        EXPECT_EQ(end, row.readEnd) << row.start << ".." << row.end;
+    }
     FMOD_CHANNEL* channel = play(music);
     run(0.9);
     unsigned lowest = 2000;
