@@ -214,10 +214,6 @@ TEST_F(AnimatableTest, ActionEventsSwitchAnimationsAndMoveThePosition) {
     EXPECT_NO_THROW(entity->sendEvent(
         EventPtr(prototype.createNew(params({{"action", "SetAnimation"}, {"name", "fly"}})))));
     EXPECT_EQ("run", animatable->getCurrentName());
-}
-
-TEST_F(AnimatableTest, ActionEventParametersAreChecked) {
-    AnimationActionEvent prototype;
     EXPECT_EQ("Invalid type for action", thrownMessage([&] {
                   delete prototype.createNew(params({{"action", "Jump"}}));
               }));

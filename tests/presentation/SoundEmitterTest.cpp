@@ -58,18 +58,6 @@ TEST_F(SoundEmitterTest, PlaysOnAddLoopsAsToldAndStopsWhenItsEntityLeaves) {
     delete node;
 }
 
-TEST_F(SoundEmitterTest, PlayingASoundThatStillPlaysStartsNoSecondChannel) {
-    std::unique_ptr<SoundEmitter> emitter(make(twoSounds()));
-    emitter->play("beep");
-    run(0.1);
-    emitter->play("beep");
-    EXPECT_EQ(channelsPlaying(), 1);
-    run(0.2);
-    EXPECT_FALSE(emitter->isPlaying("beep"));
-    emitter->play("beep");
-    EXPECT_TRUE(emitter->isPlaying("beep"));
-}
-
 TEST_F(SoundEmitterTest, UnknownNamesAndMissingNamesAreErrors) {
     std::unique_ptr<SoundEmitter> emitter(make(twoSounds()));
     EXPECT_EQ(thrownMessage([&] { emitter->play("boom"); }), "Sound not found.");
