@@ -111,6 +111,8 @@ TEST(SceneManager, EntitySharingANameStaysFindableWhenTheOtherLeaves) {
     SceneNode* second = Entity::create("twin");
     scene.addNode(first);
     scene.addNode(second);
+    // While both are in, the name finds the later arrival.
+    EXPECT_EQ(scene.findEntity("twin"), second->getEntity());
     scene.removeNode(first);
     EXPECT_EQ(scene.findEntity("twin"), second->getEntity());
     scene.addNode(first);

@@ -50,6 +50,14 @@ TEST(SceneNode, WithoutInheritedOrientationPositionIsStillTurnedByParent) {
     expectNear(family.child->getWorldPosition(), Vector2(10, 2));
 }
 
+TEST(SceneNode, UnderATurnedUnevenlyScaledParentTheOffsetIsScaledThenTurned) {
+    // (1, 0) scaled by (2, 1) is (2, 0), turned a quarter (0, 2); turning first would give (0, 1).
+    SceneNode parent(Vector2(0, 0), quarterTurn, Vector2(2, 1));
+    auto* child = new SceneNode(Vector2(1, 0));
+    parent.addChild(child);
+    expectNear(child->getWorldPosition(), Vector2(0, 2));
+}
+
 TEST(SceneNode, MovingParentInvalidatesWholeSubtree) {
     Family family;
     auto* grandchild = new SceneNode(Vector2(0, 1));
