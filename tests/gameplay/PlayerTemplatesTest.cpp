@@ -185,7 +185,7 @@ TEST_F(PlayerTemplates, SecondPingReplacesTheFirst) {
     ASSERT_NE(scene->findEntity(second), nullptr);
 }
 
-TEST_F(PlayerTemplates, EnlargedPingsReturnToTheirSizeWhenTheTimeIsUp) {
+TEST_F(PlayerTemplates, EnlargedPingsReturnToTheirSizeWhenTheTimeIsUpOrTheSceneEnds) {
     Entity* ship = placeShip("PlayerStatic");
     ASSERT_NE(ship, nullptr);
     PlayerPingCreator* creator =
@@ -213,20 +213,13 @@ TEST_F(PlayerTemplates, EnlargedPingsReturnToTheirSizeWhenTheTimeIsUp) {
     // A broken power-up duration gives nothing instead of an exception.
     creator->enlargePing(Vector2(2, 2), -1.0);
     EXPECT_FALSE(creator->isEnlarged());
-}
 
-TEST_F(PlayerTemplates, EnlargementEndsWithTheScene) {
-    Entity* ship = placeShip("PlayerStatic");
-    ASSERT_NE(ship, nullptr);
-    PlayerPingCreator* creator =
-        ship->getComponent<PlayerPingCreator>(PlayerPingCreator::typeName());
-    creator->enlargePing(Vector2(2, 2), 10.0);
     // The timer goes with the scene; the creator must not keep pointing at it.
+    creator->enlargePing(Vector2(2, 2), 10.0);
     scene->removeNode(ship->getNode());
     EXPECT_FALSE(creator->isEnlarged());
     EXPECT_EQ(creator->getPingScale().x, 1.0);
-    std::unique_ptr<SceneNode> detached(ship->getNode());
-    detached.reset();
+    delete ship->getNode();
 }
 
 // Catches a picture strip read upside down (the flame's bands instead of the hull) and a flame
