@@ -38,11 +38,8 @@ TEST(SceneNode, ChildComposesWithParentTransform) {
     expectNear(family.child->getWorldOrientation(), quarterTurn);
     expectNear(family.child->getWorldScale(), Vector2(2, 2));
     expectNear(family.child->getPosition(), Vector2(1, 0));
-}
-
-TEST(SceneNode, WithoutInheritedOrientationPositionIsStillTurnedByParent) {
-    Family family;
-    family.child->setOrientation(Vector2(1, 0));
+    // Without inheriting, only the child's own orientation and scale count; the position is
+    // still turned and scaled by the parent.
     family.child->setInheritOri(false);
     family.child->setInheritScl(false);
     expectNear(family.child->getWorldOrientation(), Vector2(1, 0));
