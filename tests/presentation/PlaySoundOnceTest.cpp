@@ -47,6 +47,15 @@ TEST_F(PlaySoundOnceTest, KeepsPlayingAfterItsOwnerIsKilledThenRemovesItsCarrier
     ASSERT_EQ(scene->getEntities().size(), 1u);
     EXPECT_EQ(channelsPlaying(), 1);
 
+    // Moving the carrier within the scene neither restarts the sound nor loses the process.
+    SceneNode* carrier = (*scene->getEntities().begin())->getNode();
+    auto* holder = new SceneNode();
+    scene->addNode(holder);
+    ASSERT_TRUE(scene->removeNode(carrier));
+    ASSERT_TRUE(holder->addChild(carrier));
+    run(0.016, scene.get());
+    EXPECT_EQ(channelsPlaying(), 1);
+
     run(0.4, scene.get());
     EXPECT_EQ(scene->getEntities().size(), 1u);
     run(0.2, scene.get());
