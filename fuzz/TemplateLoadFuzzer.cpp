@@ -1,5 +1,6 @@
 // Loads arbitrary bytes as a data file, then loads every entity template, scene template and
-// event script the file (and whatever it includes) declares, makes an entity of each entity
+// event script the file (and whatever it includes) declares (the managers refuse a name they
+// cannot hold, so a lookup may come back empty), makes an entity of each entity
 // template, builds each scene template into a scene and runs each script there for a few steps.
 // Data files are the program's main input: nothing in one may crash or hang it.
 
@@ -91,6 +92,8 @@ void exercise(const std::set<std::string>& paths) {
     EntityTemplateManager& entities = EntityTemplateManager::getSingleton();
     for (const std::string& name : declared(paths, "EntityTemplate")) {
         EntityTemplatePtr found = entities.getTemplate(name, "");
+        if (!found)
+            continue;
         found->load();
         ParamList variables;
         variables.set("x", "1");
@@ -102,6 +105,8 @@ void exercise(const std::set<std::string>& paths) {
     SceneTemplateManager& scenes = SceneTemplateManager::getSingleton();
     for (const std::string& name : declared(paths, "SceneTemplate")) {
         SceneTemplatePtr found = scenes.getTemplate(name, "");
+        if (!found)
+            continue;
         found->load();
         found->instantiateInScene(&scene, Vector2(1, 2), Vector2(0, 1), Vector2(2, 2));
     }
@@ -109,6 +114,8 @@ void exercise(const std::set<std::string>& paths) {
     EventScriptManager& scripts = EventScriptManager::getSingleton();
     for (const std::string& name : declared(paths, "EventScript")) {
         EventScriptPtr found = scripts.getTemplate(name, "");
+        if (!found)
+            continue;
         found->load();
         scene.addProcess(EventScript::run(found, &scene));
     }

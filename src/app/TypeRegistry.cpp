@@ -5,16 +5,30 @@
 #include "core/EventFactory.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
+#include "gameplay/BulletShooter.h"
 #include "gameplay/BulletShooterActionEvent.h"
+#include "gameplay/DamageInflicter.h"
+#include "gameplay/Damageable.h"
+#include "gameplay/DamageableActionEvent.h"
+#include "gameplay/DamagedBy.h"
+#include "gameplay/DamagedByWithExceptions.h"
 #include "gameplay/DeflectOnPing.h"
 #include "gameplay/Deflectable.h"
+#include "gameplay/Explodable.h"
+#include "gameplay/ExplodeOnCollision.h"
+#include "gameplay/ExplodeOnTimer.h"
+#include "gameplay/ExplodeWhenHealthZero.h"
+#include "gameplay/FireBulletsOnTimer.h"
 #include "gameplay/FireScriptOnPing.h"
+#include "gameplay/KillBulletWhenRemoved.h"
 #include "gameplay/KillWhenLeavingArea.h"
+#include "gameplay/LimitedBulletShooter.h"
 #include "gameplay/MovableDeflector.h"
 #include "gameplay/PlayerPing.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
+#include "gameplay/PlayerShield.h"
 #include "gameplay/PlayerStaticAnimationController.h"
 #include "gameplay/PlayerStaticMapController.h"
 #include "gameplay/PlayingArea.h"
@@ -35,6 +49,7 @@
 #include "presentation/AnimateAndDie.h"
 #include "presentation/AnimationActionEvent.h"
 #include "presentation/Camera.h"
+#include "presentation/CameraSTI.h"
 #include "presentation/DynamicTextDisplay.h"
 #include "presentation/FollowingCamera.h"
 #include "presentation/MusicPlayer.h"
@@ -51,8 +66,10 @@
 #include "world/RunScriptWhenAdded.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"
+#include "world/StaticRandomDistributionSTG.h"
 #include "world/TemplateInstantiationActionEvent.h"
 #include "world/TemplateInstantiator.h"
+#include "world/UniformTimeIncrementSTC.h"
 
 namespace {
 template <typename T, typename Factory> void add(Factory& factory) {
@@ -71,15 +88,28 @@ template <typename T, typename Factory> void add(Factory& factory, const T& prot
 void registerComponentTypes(ComponentFactory& factory) {
     add<Animatable>(factory);
     add<AnimateAndDie>(factory);
+    add<BulletShooter>(factory);
     add<Camera>(factory);
+    add<CameraSTI>(factory);
     add<CollidableLine>(factory);
     add<ComponentAdder>(factory);
+    add<Damageable>(factory);
+    add<DamageInflicter>(factory);
+    add<DamagedBy>(factory);
+    add<DamagedByWithExceptions>(factory);
     add<Deflectable>(factory);
     add<DeflectOnPing>(factory);
     add<DynamicTextDisplay>(factory);
+    add<Explodable>(factory);
+    add<ExplodeOnCollision>(factory);
+    add<ExplodeOnTimer>(factory);
+    add<ExplodeWhenHealthZero>(factory);
+    add<FireBulletsOnTimer>(factory);
     add<FireScriptOnPing>(factory);
     add<FollowingCamera>(factory);
+    add<KillBulletWhenRemoved>(factory);
     add<KillWhenLeavingArea>(factory);
+    add<LimitedBulletShooter>(factory);
     add<Movable>(factory);
     add<MovableDeflector>(factory);
     add<MusicPlayer>(factory);
@@ -89,6 +119,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add(factory, PlayerPingCreator("", ""));
     add<PlayerScrollingAnimationController>(factory);
     add(factory, PlayerScrollingMapController(0.0, 0.0, 0.0, 0.0));
+    add<PlayerShield>(factory);
     add<PlayerStaticAnimationController>(factory);
     add(factory, PlayerStaticMapController(0.0, 0.0, 0.0, 0.0));
     add<PlayingArea>(factory);
@@ -101,6 +132,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<SoundEmitter>(factory);
     add<StaticCollidable>(factory);
     add<StaticImage>(factory);
+    add<StaticRandomDistributionSTG>(factory);
     add<StaticSpeedTargetFollower>(factory);
     add<StaticSpeedTargetAvoider>(factory);
     add<StaticTextDisplay>(factory);
@@ -110,12 +142,14 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<TargetableGroup>(factory);
     add<TargetableGroupSeeker>(factory);
     add<TargetSeeker>(factory);
+    add<UniformTimeIncrementSTC>(factory);
 }
 
 void registerEventTypes(EventFactory& factory) {
     add<AnimationActionEvent>(factory);
     add<BulletShooterActionEvent>(factory);
     add<ComponentAdderActionEvent>(factory);
+    add<DamageableActionEvent>(factory);
     add<LevelActionEvent>(factory);
     add<MovableActionEvent>(factory);
     add<PlayerActionConnectionEvent>(factory);

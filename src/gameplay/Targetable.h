@@ -1,10 +1,11 @@
 #pragma once
 
+#include "gameplay/NamedTarget.h"
 #include "world/Component.h"
 
 // Marks its entity as a target for the TargetSeekers of the same name, announcing its comings
 // and goings through the scene.
-class Targetable : public Component {
+class Targetable : public Component, public NamedTarget {
 public:
     static const std::string& typeName();
 
@@ -20,6 +21,7 @@ public:
     void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
 
     const std::string& getName() const { return name; }
+    const std::string& getTargetName() const override { return name; }
 
 private:
     void announce(SceneManager* scene, std::uint32_t removed);

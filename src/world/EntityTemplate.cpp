@@ -13,6 +13,7 @@
 
 #include <tinyxml.h>
 
+#include <algorithm>
 #include <mutex>
 #include <set>
 
@@ -32,6 +33,34 @@ public:
     BaseDepthGuard(const BaseDepthGuard&) = delete;
     BaseDepthGuard& operator=(const BaseDepthGuard&) = delete;
 };
+
+// The templates now reading their bases, outermost first: a base found here is a true cycle.
+// Components built at load may load other templates; those start a chain of their own, since a
+// template that is merely still building prototypes has finished reading what it hands down.
+std::vector<const EntityTemplate*> baseChain;
+
+class BaseChainGuard {
+public:
+    explicit BaseChainGuard(const EntityTemplate* reading) { baseChain.push_back(reading); }
+    ~BaseChainGuard() { baseChain.pop_back(); }
+    BaseChainGuard(const BaseChainGuard&) = delete;
+    BaseChainGuard& operator=(const BaseChainGuard&) = delete;
+};
+
+class FreshChain {
+public:
+    FreshChain() { saved.swap(baseChain); }
+    ~FreshChain() { saved.swap(baseChain); }
+    FreshChain(const FreshChain&) = delete;
+    FreshChain& operator=(const FreshChain&) = delete;
+
+private:
+    std::vector<const EntityTemplate*> saved;
+};
+
+bool onBaseChain(const EntityTemplate* candidate) {
+    return std::find(baseChain.begin(), baseChain.end(), candidate) != baseChain.end();
+}
 
 std::string attributeOrEmpty(const TiXmlElement* element, const char* name, bool& present) {
     const char* value = element->Attribute(name);
@@ -125,14 +154,20 @@ void EntityTemplate::loadFrom(TiXmlElement* element,
                               const std::vector<std::string>& fileDirectories) {
     for (const std::string& directory : fileDirectories)
         addDirectory(directory);
-    inheritBases(element);
+    {
+        BaseChainGuard reading(this);
+        inheritBases(element);
+    }
     removeComponents(element);
     readComponents(element, fileDirectories);
     if (!element->FirstChildElement("Component"))
         writeXmlLog(warningPrefix() + positionText(element) + ": no components were found.",
                     LogFile::Important);
-    buildPrototypes();
+    // Default values come before the prototypes: a component built now may load a template
+    // derived from this one (an explosion does), which then inherits whatever is read so far.
     readDefaultValues(element);
+    FreshChain building;
+    buildPrototypes();
 }
 
 void EntityTemplate::inheritBases(TiXmlElement* element) {
@@ -161,6 +196,11 @@ void EntityTemplate::inheritBases(TiXmlElement* element) {
         EntityTemplatePtr base = manager.getTemplate(baseName, "");
         if (!base)
             continue;
+        if (onBaseChain(base.get())) {
+            writeXmlLog(where + ": template defined as base template of itself.",
+                        LogFile::Important);
+            continue;
+        }
         {
             BaseDepthGuard nested;
             base->load();
@@ -169,9 +209,7 @@ void EntityTemplate::inheritBases(TiXmlElement* element) {
             manager.remove(base->getHandle());
             continue;
         }
-        // A base still loading is further up this very chain of loads: a cycle, and the base
-        // would hand over a half-read copy of itself.
-        if (base.get() == this || base->getState() == Loading || base->ancestors.count(getName())) {
+        if (base->ancestors.count(getName())) {
             writeXmlLog(where + ": template defined as base template of itself.",
                         LogFile::Important);
             continue;

@@ -14,6 +14,7 @@
 #include <tinyxml.h>
 
 #include <algorithm>
+#include <cmath>
 #include <mutex>
 #include <sstream>
 
@@ -27,15 +28,15 @@ struct Record {
     EventScript::Entry entry;
 };
 
-double readTime(const TiXmlElement* element) {
-    double time = 0.0;
-    if (const char* text = element->Attribute("time")) {
-        std::istringstream stream(text);
-        double value = 0.0;
-        if (stream >> value)
-            time = value;
-    }
-    return time;
+// The time attribute, 0 when absent; false when it is there but no finite number, which would
+// otherwise send the event at once.
+bool readTime(const TiXmlElement* element, double& time) {
+    time = 0.0;
+    const char* text = element->Attribute("time");
+    if (!text)
+        return true;
+    std::istringstream stream(text);
+    return stream >> time && std::isfinite(time);
 }
 
 } // namespace
@@ -95,7 +96,12 @@ FactoryEvent* EventScript::readEvent(TiXmlElement* element, Entry& entry) const 
     }
     ParamList params;
     readParams("Param", element, errorPrefix(), params);
-    entry.time = readTime(element);
+    if (!readTime(element, entry.time)) {
+        writeXmlLog(where + ": time attribute " + element->Attribute("time") +
+                        " of Event is not a finite number.",
+                    LogFile::Important);
+        return nullptr;
+    }
     if (const char* destination = element->Attribute("destination"))
         entry.destination = destination;
     try {

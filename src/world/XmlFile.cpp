@@ -9,6 +9,21 @@
 #include <mutex>
 #include <set>
 
+namespace {
+// Each include loads inside the load of the file that names it, so a long chain of includes is a
+// deep recursion; past this depth the chain is cut rather than the stack exhausted.
+const int maximumIncludeDepth = 128;
+int includeDepth = 0;
+
+class IncludeDepthGuard {
+public:
+    IncludeDepthGuard() { ++includeDepth; }
+    ~IncludeDepthGuard() { --includeDepth; }
+    IncludeDepthGuard(const IncludeDepthGuard&) = delete;
+    IncludeDepthGuard& operator=(const IncludeDepthGuard&) = delete;
+};
+} // namespace
+
 XmlFile::XmlFile(const std::string& name, ResourceHandle handle, ManualResourceLoader* loader)
     : Resource(name, handle, loader) {}
 
@@ -38,6 +53,18 @@ std::string XmlFile::messagePrefix(const TiXmlElement* child) const {
 }
 
 void XmlFile::loadImpl() {
+    // Whatever a data file holds, its load ends in a message, never in an exception that would
+    // end the game.
+    try {
+        loadDocument();
+    } catch (const std::exception& error) {
+        writeXmlLog("Error: Loading XmlFile " + getName() + ": " + error.what(),
+                    LogFile::Important);
+        setLoadFailed(true);
+    }
+}
+
+void XmlFile::loadDocument() {
     elements.clear();
     searchDirectories.clear();
     includedFiles.clear();
@@ -109,6 +136,12 @@ void XmlFile::loadIncludes(const TiXmlElement* root) {
                         LogFile::Important);
             continue;
         }
+        if (isOversizedXmlFile(path)) {
+            writeXmlLog(messagePrefix(child) + ": include file " + fileText + " is larger than " +
+                            std::to_string(maximumXmlFileSize) + " bytes.",
+                        LogFile::Important);
+            continue;
+        }
         if (!manager)
             continue;
         // A file already in the manager is loading or loaded already (or was unloaded on
@@ -117,10 +150,19 @@ void XmlFile::loadIncludes(const TiXmlElement* root) {
             includedFiles.push_back(path);
             continue;
         }
+        if (includeDepth >= maximumIncludeDepth) {
+            writeXmlLog(messagePrefix(child) + ": include files nested more than " +
+                            std::to_string(maximumIncludeDepth) + " deep.",
+                        LogFile::Important);
+            continue;
+        }
         ResourcePtr included = manager->create(path);
         if (!included)
             continue;
-        included->load();
+        {
+            IncludeDepthGuard nested;
+            included->load();
+        }
         if (!included->loadFailed())
             includedFiles.push_back(path);
     }
@@ -135,7 +177,8 @@ void XmlFile::indexElements(const TiXmlElement* root) {
         for (const TiXmlElement* child = root->FirstChildElement(type.c_str()); child;
              child = child->NextSiblingElement(type.c_str())) {
             const char* nameText = child->Attribute("name");
-            if (!nameText) {
+            // A garbled attribute can read as an empty name, which no resource can carry.
+            if (!nameText || !*nameText) {
                 writeXmlLog(messagePrefix(child) + ": name attribute missing from " + type + ".",
                             LogFile::Important);
                 continue;

@@ -45,6 +45,7 @@ protected:
     void unloadImpl() override;
 
 private:
+    void loadDocument();
     std::string messagePrefix(const TiXmlElement* child) const;
     void readSearchDirectories(const TiXmlElement* root);
     void loadIncludes(const TiXmlElement* root);

@@ -3,8 +3,10 @@
 #include "core/LogManager.h"
 
 #include <tinyxml.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -19,13 +21,23 @@ void writeXmlLog(const std::string& message, int level) {
         log->write(message, level);
 }
 
+bool isReadableRegularFile(const std::string& path) {
+    struct stat status;
+    // Opening is not enough: a folder opens on Linux and a device reads without end.
+    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           access(path.c_str(), R_OK) == 0;
+}
+
+bool isOversizedXmlFile(const std::string& path) {
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 && status.st_size > maximumXmlFileSize;
+}
+
 std::string resolveFile(const std::string& name, const std::vector<std::string>& directories) {
     for (const std::string& directory : directories) {
         std::string path = directory + name;
-        if (std::FILE* file = std::fopen(path.c_str(), "r")) {
-            std::fclose(file);
+        if (isReadableRegularFile(path))
             return path;
-        }
     }
     throw myexception("File " + name + " not found in given directory list.");
 }
@@ -222,12 +234,29 @@ bool parseXmlText(const std::string& rawText, TiXmlDocument& document, std::stri
 }
 
 bool parseXmlFile(const std::string& path, TiXmlDocument& document, std::string& failure) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::ifstream file;
+    if (isReadableRegularFile(path))
+        file.open(path, std::ios::binary);
+    if (!file.is_open()) {
         // The parser's own wording for a file it cannot open.
         failure = ": Failed to open file";
         return false;
     }
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (isOversizedXmlFile(path)) {
+        failure = ": File larger than " + std::to_string(maximumXmlFileSize) + " bytes.";
+        return false;
+    }
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        failure = ": Failed to read file";
+        return false;
+    }
+    // The file may have grown since it was measured.
+    if (text.size() > static_cast<std::size_t>(maximumXmlFileSize)) {
+        failure = ": File larger than " + std::to_string(maximumXmlFileSize) + " bytes.";
+        return false;
+    }
     return parseXmlText(text, document, failure);
 }

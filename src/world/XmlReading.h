@@ -18,8 +18,11 @@ extern const char* const xmlLogName;
 // Writes to "XmlSystemLogFile.txt" when that log is open; otherwise nothing.
 void writeXmlLog(const std::string& message, int level);
 
-// The first directory + name (plain concatenation, directories in order) that opens for
-// reading. Raises "File <name> not found in given directory list." when none does.
+// Whether path names a regular file that can be read; folders and devices do not count.
+bool isReadableRegularFile(const std::string& path);
+
+// The first directory + name (plain concatenation, directories in order) that is a readable
+// regular file. Raises "File <name> not found in given directory list." when none does.
 std::string resolveFile(const std::string& name, const std::vector<std::string>& directories);
 
 // ", at row R and column C" of a parsed node, both counted from 1.
@@ -38,6 +41,12 @@ void readParamsAndVarParams(const TiXmlElement* element, const std::string& mess
 // Elements nested deeper than this are refused before parsing: the parser recurses once per
 // level and would exhaust the stack on a hostile file.
 constexpr int maximumXmlNestingDepth = 256;
+
+// Data files larger than this are refused unread: no real one comes near it, and reading a
+// hostile one whole would take the memory of the game.
+constexpr long long maximumXmlFileSize = 64LL * 1024 * 1024;
+
+bool isOversizedXmlFile(const std::string& path);
 
 // Parses the file at path into document. On failure returns false and sets failure to the
 // message tail: ", at row R and column C" when the position is known, then ": " and the

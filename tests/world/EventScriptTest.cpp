@@ -9,7 +9,6 @@
 #include "world/SceneNode.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"
-#include "world/TemplateInstantiator.h"
 
 #include <memory>
 
@@ -38,10 +37,8 @@ protected:
         script->load();
         return script;
     }
-    EventScript::EventProcess* start(const std::string& name) {
-        EventScript::EventProcess* run = EventScript::run(loaded(name), scene.get());
-        scene->addProcess(run);
-        return run;
+    void start(const std::string& name) {
+        scene->addProcess(EventScript::run(loaded(name), scene.get()));
     }
     void advance(double seconds) {
         for (double done = 0; done < seconds - 1e-9; done += step)
@@ -76,29 +73,59 @@ TEST_F(EventScriptTest, EventsAreSentByTimeWithDocumentOrderBreakingTies) {
     EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
     EXPECT_EQ(1u, runningScripts());
     advance(1.0);
-    EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
     EXPECT_EQ(Labels{"to-target"}, labels(targetHears));
+    EXPECT_EQ(3u, sceneHears.heard.size());
     EXPECT_EQ(0u, runningScripts());
-}
 
-TEST_F(EventScriptTest, OneLargeUpdateSendsEverythingInOrderAndEnds) {
+    // One update longer than the whole script sends everything in order and ends the run.
+    sceneHears.heard.clear();
     start("Ordered");
     scene->updateProcess(100.0);
     EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
-    EXPECT_EQ(Labels{"to-target"}, labels(targetHears));
     EXPECT_EQ(0u, runningScripts());
 }
 
-TEST_F(EventScriptTest, ScriptWithoutEventsWarnsAndItsRunEndsAtOnce) {
+TEST_F(EventScriptTest, EventDueExactlyAtTheElapsedTimeIsSentInThatUpdate) {
+    start("Boundary");
+    const Labels expected[] = {
+        {"first-step"}, {"first-step", "second-step"}, {"first-step", "second-step", "third-step"}};
+    for (const Labels& heard : expected) {
+        scene->updateProcess(step);
+        EXPECT_EQ(heard, labels(sceneHears));
+    }
+}
+
+TEST_F(EventScriptTest, BadScriptsAndEventsAreReportedAndSkipped) {
+    EventScriptPtr faulty = loaded("Faulty");
+    EXPECT_FALSE(faulty->loadFailed());
+    ASSERT_EQ(1u, faulty->getEvents().size());
+    EXPECT_EQ(0.5, faulty->getEvents()[0].time);
+    EXPECT_TRUE(loaded("Unwritten")->loadFailed());
+    EXPECT_FALSE(loaded("Quiet")->loadFailed());
+    EXPECT_EQ(nullptr, EventScript::run(EventScriptPtr(), scene.get()));
+    const std::string at = "Error: Loading EventScript Faulty, at row ";
+    for (const std::string& message :
+         {at + "11 and column 5: type attribute missing from Event.",
+          at + "12 and column 5: event Unheard is not registered with factory.",
+          at + "13 and column 5: error creating event TemplateInstantiation: Invalid type for "
+               "parameter template.",
+          at + "15 and column 5: time attribute abc of Event is not a finite number.",
+          at + "16 and column 5: time attribute nan of Event is not a finite number.",
+          at + "17 and column 5: time attribute inf of Event is not a finite number.",
+          std::string("Error: Loading EventScript Unwritten: cannot find element name in any "
+                      "loaded xml files."),
+          std::string("Warning: Loading EventScript Quiet, at row 9 and column 3: no events were "
+                      "found.")})
+        EXPECT_EQ(1, countInLog(message)) << message;
+
+    // A script without events still runs, and ends at its first update.
     start("Quiet");
-    EXPECT_EQ(1, countInLog("Warning: Loading EventScript Quiet, at row 9 and column 3: no events "
-                            "were found."));
     EXPECT_EQ(1u, runningScripts());
     scene->updateProcess(step);
     EXPECT_EQ(0u, runningScripts());
 }
 
-TEST_F(EventScriptTest, UnloadingTheScriptEndsItsRunsAtTheirNextUpdate) {
+TEST_F(EventScriptTest, RunsEndWhenTheScriptIsUnloadedOrTheSceneIsGone) {
     start("Ordered");
     start("Ordered");
     advance(1.5);
@@ -106,35 +133,11 @@ TEST_F(EventScriptTest, UnloadingTheScriptEndsItsRunsAtTheirNextUpdate) {
     loaded("Ordered")->unload();
     scene->updateProcess(step);
     EXPECT_EQ(0u, runningScripts());
-    advance(3.0);
-    EXPECT_EQ(2u, sceneHears.heard.size());
-}
 
-TEST_F(EventScriptTest, BadEventsAreReportedAndSkipped) {
-    EventScriptPtr faulty = loaded("Faulty");
-    EXPECT_FALSE(faulty->loadFailed());
-    ASSERT_EQ(1u, faulty->getEvents().size());
-    const std::string prefix = "Error: Loading EventScript Faulty, at row ";
-    EXPECT_EQ(1, countInLog(prefix + "11 and column 5: type attribute missing from Event."));
-    EXPECT_EQ(1, countInLog(prefix + "12 and column 5: event Unheard is not registered with "
-                                     "factory."));
-    EXPECT_EQ(1, countInLog(prefix + "13 and column 5: error creating event "
-                                     "TemplateInstantiation: Invalid type for parameter "
-                                     "template."));
-}
-
-TEST_F(EventScriptTest, MissingScriptFailsAndRunsOfNothingEnd) {
-    EventScriptPtr missing = loaded("Unwritten");
-    EXPECT_TRUE(missing->loadFailed());
-    EXPECT_EQ(nullptr, EventScript::run(EventScriptPtr(), scene.get()));
-}
-
-TEST_F(EventScriptTest, RunEndsWhenItsSceneIsGone) {
     ProcessManager elsewhere;
-    EventScript::EventProcess* run = EventScript::run(loaded("Ordered"), scene.get());
-    elsewhere.addProcess(run);
+    elsewhere.addProcess(EventScript::run(loaded("Ordered"), scene.get()));
     elsewhere.updateProcess(1.5);
-    EXPECT_EQ(Labels{"first"}, labels(sceneHears));
+    EXPECT_EQ(3u, sceneHears.heard.size());
     scene->removeListener(&sceneHears);
     scene.reset();
     elsewhere.updateProcess(step);
@@ -142,9 +145,8 @@ TEST_F(EventScriptTest, RunEndsWhenItsSceneIsGone) {
 }
 
 TEST_F(EventScriptTest, RunScriptWhenAddedStartsAgainOnEveryEntry) {
-    std::unique_ptr<SceneNode> director(entityTemplates->instantiate("Director", "", "Director"));
-    ASSERT_TRUE(director);
-    SceneNode* node = director.release();
+    SceneNode* node = entityTemplates->instantiate("Director", "", "Director");
+    ASSERT_TRUE(node);
     scene->addNode(node);
     EXPECT_EQ(1u, runningScripts());
     advance(1.5);
@@ -157,12 +159,11 @@ TEST_F(EventScriptTest, RunScriptWhenAddedStartsAgainOnEveryEntry) {
     EXPECT_EQ((Labels{"first", "second-a", "second-b", "first"}), labels(sceneHears));
 }
 
-TEST_F(EventScriptTest, ScriptRunnerStartsTheNamedScriptInItsScene) {
+TEST_F(EventScriptTest, ScriptRunnerStartsTheNamedScriptInItsSceneOncePerScene) {
     auto* runner = new ScriptRunner();
     auto* idle = new ScriptRunner();
     scene->addNode(Entity::create("Runner", {runner}));
     scene->addNode(Entity::create("IdleRunner", {idle}));
-    EXPECT_TRUE(runner->isListening());
     EXPECT_FALSE(idle->isListening());
     scene->sendEvent(EventPtr(new ScriptRunnerActionEvent("Ordered", "./Scripts.xml", 0.0)));
     scene->sendEvent(EventPtr(new ScriptRunnerActionEvent("Unwritten", "", 0.0)));
@@ -174,18 +175,9 @@ TEST_F(EventScriptTest, ScriptRunnerStartsTheNamedScriptInItsScene) {
 TEST_F(EventScriptTest, RunStartedDuringAPassBeginsWithTheNextOne) {
     scene->addNode(Entity::create("Runner", {new ScriptRunner()}));
     start("Echo");
-    for (int pass = 1; pass <= 3; ++pass) {
+    for (std::size_t pass = 1; pass <= 3; ++pass) {
         scene->updateProcess(step);
-        EXPECT_EQ(static_cast<std::size_t>(pass), sceneHears.heard.size());
+        EXPECT_EQ(pass, sceneHears.heard.size());
         EXPECT_EQ(1u, runningScripts());
     }
-}
-
-TEST_F(EventScriptTest, ScriptedInstantiationBuildsIntoTheScene) {
-    scene->addNode(Entity::create("Builder", {new TemplateInstantiator()}));
-    start("Spawner");
-    advance(0.112);
-    Entity* lonely = scene->findEntity("Lonely");
-    ASSERT_NE(nullptr, lonely);
-    EXPECT_EQ(Vector2(101, 2), lonely->getNode()->getWorldPosition());
 }

@@ -62,7 +62,6 @@ TEST_F(SceneTemplateTest, ChildrenArePlacedInTheirSpaceAndCarryTheirEntities) {
     std::vector<SceneNode*> roots = build("Family");
     ASSERT_EQ(2u, roots.size());
     SceneNode* parent = roots[0];
-    EXPECT_EQ("Parent", parent->getEntity()->getName());
     EXPECT_EQ("mother", label(parent));
     ASSERT_EQ(2u, parent->getChildren().size());
 
@@ -74,9 +73,7 @@ TEST_F(SceneTemplateTest, ChildrenArePlacedInTheirSpaceAndCarryTheirEntities) {
     expectNear({2, 2}, inParent->getWorldScale());
 
     SceneNode* inWorld = parent->getChildren()[1];
-    EXPECT_EQ("ChildInWorld", inWorld->getEntity()->getName());
-    EXPECT_FALSE(inWorld->getInheritOri());
-    EXPECT_FALSE(inWorld->getInheritScl());
+    EXPECT_FALSE(inWorld->getInheritOri() || inWorld->getInheritScl());
     expectNear({1, 0}, inWorld->getWorldPosition());
     expectNear({1, 0}, inWorld->getWorldOrientation());
     expectNear({1, 1}, inWorld->getWorldScale());
@@ -85,21 +82,11 @@ TEST_F(SceneTemplateTest, ChildrenArePlacedInTheirSpaceAndCarryTheirEntities) {
 
     // An entity without a template attribute leaves its node empty.
     EXPECT_EQ(nullptr, roots[1]->getEntity());
-    expectNear({0, 7}, roots[1]->getPosition());
     EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate , at row 25 and column 7: template "
                             "attribute missing from EntityTemplate."));
 }
 
-TEST_F(SceneTemplateTest, UnknownEntityTemplateIsDroppedFromItsManagerAndTheNodeStaysEmpty) {
-    std::vector<SceneNode*> roots = build("Broken");
-    ASSERT_EQ(1u, roots.size());
-    EXPECT_EQ(nullptr, roots[0]->getEntity());
-    EXPECT_FALSE(entityTemplates->getByName("Phantom"));
-    EXPECT_EQ(1, countInLog("Error: Loading EntityTemplate Phantom: cannot find element name in "
-                            "any loaded xml files."));
-}
-
-TEST_F(SceneTemplateTest, IncludedTemplatesLandAtTheSumOfBothPlacements) {
+TEST_F(SceneTemplateTest, IncludedTemplatesLandAtTheSumOfBothPlacementsOffsetsNotTurned) {
     std::vector<SceneNode*> roots = build("Host", {5, 5});
     ASSERT_EQ(3u, roots.size());
     expectNear({5, 6}, roots[0]->getPosition());
@@ -109,94 +96,72 @@ TEST_F(SceneTemplateTest, IncludedTemplatesLandAtTheSumOfBothPlacements) {
     expectNear({0, 1}, roots[2]->getOrientation());
     expectNear({3, 3}, roots[2]->getScale());
     EXPECT_EQ(std::set<std::string>{"Single"}, loaded("Host")->getIncluded());
-}
 
-TEST_F(SceneTemplateTest, PlacementTurnsAndScalesEachRootAfterMovingIt) {
-    std::vector<SceneNode*> roots = build("Single", {1, 1}, {0, 1}, {2, 3});
-    ASSERT_EQ(1u, roots.size());
     // The offset is added, not turned: turning applies to the node's own orientation.
-    expectNear({2, 3}, roots[0]->getPosition());
-    expectNear({0, 1}, roots[0]->getOrientation());
-    expectNear({2, 3}, roots[0]->getScale());
+    SceneNode* single = build("Single", {1, 1}, {0, 1}, {2, 3}).at(0);
+    expectNear({2, 3}, single->getPosition());
+    expectNear({0, 1}, single->getOrientation());
+    expectNear({2, 3}, single->getScale());
 }
 
-TEST_F(SceneTemplateTest, BadIncludesAreReportedAndSkipped) {
-    SceneTemplatePtr host = loaded("Host");
-    EXPECT_FALSE(host->loadFailed());
-    EXPECT_EQ(2u, host->getIncludes().size());
-    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Host, at row 37 and column 5: name "
-                            "attribute missing from SceneTemplate."));
-    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Absent: cannot find element name in "
-                            "any loaded xml files."));
+TEST_F(SceneTemplateTest, BadIncludesAndUnknownEntityTemplatesAreReportedAndSkipped) {
+    EXPECT_EQ(2u, loaded("Host")->getIncludes().size());
     EXPECT_FALSE(sceneTemplates->getByName("Absent"));
-}
-
-TEST_F(SceneTemplateTest, TemplateIncludingItselfIsRefused) {
-    std::vector<SceneNode*> roots = build("Mirror");
-    EXPECT_EQ(1u, roots.size());
-    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Mirror, at row 42 and column 5: "
-                            "template included within itself."));
-}
-
-TEST_F(SceneTemplateTest, InclusionCycleIsCutWhereItClosesAndInstantiationEnds) {
+    EXPECT_EQ(nullptr, build("Broken").at(0)->getEntity());
+    EXPECT_FALSE(entityTemplates->getByName("Phantom"));
+    // Self-inclusion, direct or through a cycle, is cut where it closes.
+    EXPECT_EQ(1u, build("Mirror").size());
     std::vector<SceneNode*> ping = build("Ping");
     ASSERT_EQ(2u, ping.size());
-    expectNear({1, 0}, ping[0]->getPosition());
     expectNear({2, 0}, ping[1]->getPosition());
     EXPECT_EQ(1u, build("Pong").size());
-    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Pong, at row 50 and column 5: "
-                            "template included within itself."));
+    for (const char* message :
+         {"Error: Loading SceneTemplate Host, at row 37 and column 5: name attribute missing from "
+          "SceneTemplate.",
+          "Error: Loading SceneTemplate Absent: cannot find element name in any loaded xml files.",
+          "Error: Loading EntityTemplate Phantom: cannot find element name in any loaded xml "
+          "files.",
+          "Error: Loading SceneTemplate Mirror, at row 42 and column 5: template included within "
+          "itself.",
+          "Error: Loading SceneTemplate Pong, at row 50 and column 5: template included within "
+          "itself."})
+        EXPECT_EQ(1, countInLog(message)) << message;
 }
 
 TEST_F(SceneTemplateTest, InstantiatingInASceneOrUnderANodeReturnsTheFirstRootOrNothing) {
     SceneManager scene;
     SceneNode* first = loaded("Host")->instantiateInScene(&scene, {0, 0}, {1, 0}, {1, 1});
-    ASSERT_NE(nullptr, first);
     EXPECT_EQ(3u, scene.getRoots().size());
     EXPECT_EQ(1u, scene.getRoots().count(first));
-    EXPECT_NE(nullptr, scene.findEntity("Lonely"));
-
-    SceneNode* under = loaded("Single")->instantiateUnder(first, {0, 0}, {1, 0}, {1, 1});
-    ASSERT_NE(nullptr, under);
-    EXPECT_EQ(first, under->getParent());
-    EXPECT_EQ(&scene, under->getManager());
+    EXPECT_EQ(first,
+              loaded("Single")->instantiateUnder(first, {0, 0}, {1, 0}, {1, 1})->getParent());
     EXPECT_EQ(nullptr, loaded("Unwritten")->instantiateInScene(&scene, {0, 0}, {1, 0}, {1, 1}));
-    EXPECT_TRUE(loaded("Unwritten")->loadFailed());
     EXPECT_TRUE(build("Unwritten").empty());
 }
 
-TEST_F(SceneTemplateTest, RepeatedIncludesCannotMultiplyWithoutBound) {
-    // Each level includes the next twice: 2^17 nodes from a few lines of data.
+TEST_F(SceneTemplateTest, HostileIncludesCannotMultiplyWithoutBoundOrExhaustTheStack) {
+    // Doubling: each level includes the next twice, 2^17 nodes from a few lines. Chain: 300
+    // levels, each including the next.
     std::ostringstream data;
     data << "<Scenes>\n";
     for (int level = 0; level < 17; ++level)
-        data << "<SceneTemplate name=\"Level" << level << "\"><SceneTemplate name=\"Level"
-             << level + 1 << "\"/><SceneTemplate name=\"Level" << level + 1
+        data << "<SceneTemplate name=\"Doubling" << level << "\"><SceneTemplate name=\"Doubling"
+             << level + 1 << "\"/><SceneTemplate name=\"Doubling" << level + 1
              << "\"/></SceneTemplate>\n";
-    data << "<SceneTemplate name=\"Level17\"><SceneNode/></SceneTemplate>\n</Scenes>\n";
-    writeTextFile(scratch.file("Doubling.xml"), data.str());
-    loadDataFile("./Doubling.xml");
-
-    std::vector<SceneNode*> roots = build("Level0");
-    EXPECT_EQ(100000u, roots.size());
-    EXPECT_EQ(1, countInLog("Error: instantiating SceneTemplate Level17: more than 100000 nodes; "
-                            "the rest are left out."));
-    // The limit is per instantiation.
-    EXPECT_EQ(2u, build("Level16").size());
-}
-
-TEST_F(SceneTemplateTest, VeryLongChainOfIncludesIsCutInsteadOfExhaustingTheStack) {
-    std::ostringstream data;
-    data << "<Scenes>\n";
+    data << "<SceneTemplate name=\"Doubling17\"><SceneNode/></SceneTemplate>\n";
     for (int level = 0; level < 300; ++level)
         data << "<SceneTemplate name=\"Chain" << level
              << "\"><SceneNode/><SceneTemplate name=\"Chain" << level + 1
              << "\"/></SceneTemplate>\n";
-    data << "</Scenes>\n";
-    writeTextFile(scratch.file("Chain.xml"), data.str());
-    loadDataFile("./Chain.xml");
+    writeTextFile(scratch.file("Hostile.xml"), data.str() + "</Scenes>\n");
+    loadDataFile("./Hostile.xml");
 
+    EXPECT_EQ(100000u, build("Doubling0").size());
+    EXPECT_EQ(1, countInLog("Error: instantiating SceneTemplate Doubling17: more than 100000 "
+                            "nodes; the rest are left out."));
+    // The limit is per instantiation.
+    EXPECT_EQ(2u, build("Doubling16").size());
     EXPECT_EQ(129u, build("Chain0").size());
-    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Chain128, at row 130 and column 44: "
+    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Chain128, at row 148 and column 44: "
                             "included templates nested more than 128 deep."));
 }
