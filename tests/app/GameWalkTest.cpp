@@ -1,0 +1,104 @@
+#include "support/GameSession.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+// A player's walk through the real game on its own X server: screens are told apart by the
+// pixels of Print Screen shots of the 800 x 600 window (world (x, y) is pixel (400 + x, 300 - y)).
+namespace {
+using Shot = GameSession::Shot;
+
+bool white(int r, int g, int b) {
+    return r > 220 && g > 220 && b > 220;
+}
+// The help titles and the pause text.
+bool gold(int r, int g, int b) {
+    return r > 200 && g > 160 && g < 240 && b < 130;
+}
+// The status line's labels.
+bool paleBlue(int r, int g, int b) {
+    return r > 110 && r < 190 && g > 170 && b > 230;
+}
+
+// A line of text leaves hundreds of pixels in its band; stars leave a few.
+bool textIn(const Shot& shot, int y0, int y1, bool (*colour)(int, int, int), int x0 = 0,
+            int x1 = 800) {
+    return shot.count(x0, y0, x1, y1, colour) > 150;
+}
+bool menu(const Shot& s) {
+    return textIn(s, 15, 60, white) && textIn(s, 108, 132, white);
+}
+bool controlHelp(const Shot& s) {
+    return textIn(s, 25, 75, gold, 250, 550);
+}
+bool level(const Shot& s) {
+    return s.count(0, 0, 80, 25, paleBlue) > 40 && !textIn(s, 15, 60, white);
+}
+bool paused(const Shot& s) {
+    return level(s) && textIn(s, 270, 330, gold, 250, 550);
+}
+bool results(const Shot& s) {
+    return textIn(s, 100, 160, white) && textIn(s, 425, 475, white) && !level(s);
+}
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
+    GameSession game;
+    ASSERT_TRUE(game.started());
+
+    Shot shot = game.shotUntil(menu);
+    ASSERT_TRUE(menu(shot)) << "no menu";
+    // One item per story level, 30 units apart from y = 100 down, and nothing below them.
+    EXPECT_TRUE(textIn(shot, 190, 212, white));
+    EXPECT_TRUE(textIn(shot, 220, 242, white));
+    EXPECT_FALSE(textIn(shot, 250, 272, white));
+
+    game.click(400, 120); // "Control Help"
+    ASSERT_TRUE(controlHelp(game.shotUntil(controlHelp))) << "no control help";
+    game.key("Escape");
+    ASSERT_TRUE(menu(game.shotUntil(menu))) << "Escape did not return to the menu";
+    EXPECT_TRUE(contains(game.standardOutput(), "click position: (0,180)\n"))
+        << game.standardOutput();
+
+    game.click(400, 200); // "Asteroid Belt"
+    ASSERT_TRUE(level(game.shotUntil(level))) << "the level did not start";
+    game.key("p");
+    Shot first = game.shotUntil(paused);
+    ASSERT_TRUE(paused(first)) << "no pause text";
+    Shot second = game.shot();
+    EXPECT_TRUE(first.rgb == second.rgb) << "the paused level still moves";
+    game.key("p");
+    Shot resumed = game.shotUntil([](const Shot& s) { return level(s) && !paused(s); });
+    EXPECT_FALSE(paused(resumed)) << "the pause text stayed";
+    EXPECT_FALSE(resumed.rgb == game.shot().rgb) << "the resumed level stands still";
+
+    game.key("Escape");
+    ASSERT_TRUE(menu(game.shotUntil(menu)));
+    game.click(400, 230); // "Drift Run", which ends by its script after 20 s
+    ASSERT_TRUE(level(game.shotUntil(level)));
+    ASSERT_TRUE(results(game.shotUntil(results, 60))) << "no results screen";
+    game.key("Return"); // past the last level: the menu
+    ASSERT_TRUE(menu(game.shotUntil(menu)));
+
+    game.key("Escape");
+    EXPECT_EQ(0, game.waitForExit());
+    EXPECT_TRUE(contains(game.readFile("VantorixLog.txt"), "Total run time: "));
+    for (const char* log : {"VantorixLog.txt", "XmlSystemLogFile.txt", "VideoSystemLog.txt"})
+        EXPECT_FALSE(contains(game.readFile(log), "Error")) << log << ":\n" << game.readFile(log);
+}
+
+TEST(GameWalk, TerminatingDuringALevelShutsDownInOrder) {
+    GameSession game;
+    ASSERT_TRUE(game.started());
+    ASSERT_TRUE(menu(game.shotUntil(menu)));
+    game.click(400, 200);
+    ASSERT_TRUE(level(game.shotUntil(level)));
+    EXPECT_EQ(0, game.stop(SIGTERM));
+    std::string log = game.readFile("VantorixLog.txt");
+    EXPECT_TRUE(contains(log, "Total run time: ")) << log;
+    EXPECT_TRUE(contains(game.readFile("VideoSystemLog.txt"), "Video subsytem shut down."));
+}
+} // namespace
