@@ -6,7 +6,9 @@
 - data/images/Asteroid.png (64x64): a grey, cratered rock;
 - data/images/Drone.png (64x64): a red hunter drone, nose along +x;
 - data/images/PowerUps.png (64x512): eight 64x64 bands, band 0 at the bottom: the power-up
-  pickups Ammo, Boost, Health, Ping, Scaling, Shield, then two empty bands.
+  pickups Ammo, Boost, Health, Ping, Scaling, Shield, then two empty bands;
+- data/images/Explosion.png (64x512): eight bands of a fireball that swells and fades;
+- data/images/Bolt.png (32x32): the player's shot, a cyan bolt along +x.
 
 Deterministic (fixed seeds). Drawn at four times the size and scaled down where edges matter.
 Run from the project root: /usr/bin/python3 tools/art/space.py
@@ -133,6 +135,41 @@ def power_up(kind):
     return img.resize((64, 64), Image.LANCZOS)
 
 
+def explosion_frame(index, seed=5):
+    rng = random.Random(seed + index)
+    img, s = big_canvas()
+    d = ImageDraw.Draw(img)
+    c = s / 2
+    progress = index / 7
+    radius = s * (0.12 + 0.3 * progress)
+    fade = int(255 * (1.0 - progress) ** 0.7)
+    for layer, colour in enumerate([(255, 120, 30), (255, 200, 60), (255, 250, 210)]):
+        r = radius * (1.0 - 0.3 * layer)
+        d.ellipse([c - r, c - r, c + r, c + r], fill=colour + (fade,))
+    # Debris flung outwards.
+    for _ in range(10):
+        a = rng.uniform(0, 2 * math.pi)
+        dist = radius * rng.uniform(0.9, 1.4)
+        x, y = c + dist * math.cos(a), c + dist * math.sin(a)
+        r = s * 0.02
+        d.ellipse([x - r, y - r, x + r, y + r], fill=(255, 180, 90, fade))
+    img = img.filter(ImageFilter.GaussianBlur(2 * SCALE))
+    return img.resize((64, 64), Image.LANCZOS)
+
+
+def bolt():
+    cell = 32
+    s = cell * SCALE
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    c = s / 2
+    d.ellipse([c - 13 * SCALE, c - 4 * SCALE, c + 13 * SCALE, c + 4 * SCALE], fill=(60, 200, 255, 180))
+    d.ellipse([c - 9 * SCALE, c - 2 * SCALE, c + 11 * SCALE, c + 2 * SCALE], fill=(220, 250, 255, 255))
+    glow = img.filter(ImageFilter.GaussianBlur(1.5 * SCALE))
+    glow.alpha_composite(img)
+    return glow.resize((cell, cell), Image.LANCZOS)
+
+
 def strip(frames, bands=8, cell=64):
     img = Image.new("RGBA", (cell, cell * bands), (0, 0, 0, 0))
     for index, frame in enumerate(frames):
@@ -148,6 +185,8 @@ def main():
     drone().save("data/images/Drone.png")
     kinds = ["Ammo", "Boost", "Health", "Ping", "Scaling", "Shield"]
     strip([power_up(k) for k in kinds]).save("data/images/PowerUps.png")
+    strip([explosion_frame(i) for i in range(8)]).save("data/images/Explosion.png")
+    bolt().save("data/images/Bolt.png")
 
 
 if __name__ == "__main__":
