@@ -39,7 +39,9 @@ pid_t spawn(const std::vector<std::string>& arguments, const std::string& displa
     dup2(err, STDERR_FILENO);
     int nothing = open("/dev/null", O_RDONLY);
     dup2(nothing, STDIN_FILENO);
-    setenv("DISPLAY", display.c_str(), 1);
+    if (!display.empty())
+        setenv("DISPLAY", display.c_str(), 1);
+    setenv("SDL_VIDEODRIVER", "x11", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
     std::vector<char*> argv;
@@ -72,25 +74,33 @@ GameSession::GameSession() : scratch("vantorix-session") {
 
 void GameSession::start() {
     fs::create_directory_symlink(fs::path(VANTORIX_SOURCE_DIR) / "data", scratch.file("data"));
-    // A display number no other server holds.
-    for (int number = 140; number < 400 && display.empty(); ++number) {
-        std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
-        if (access(lock.c_str(), F_OK) != 0)
-            display = ":" + std::to_string(number);
+    // A display of its own: numbers spread by process id so that sessions of tests running
+    // alongside rarely try the same one, and the next number when a server cannot take it.
+    for (int attempt = 0; attempt < 40 && display.empty(); ++attempt) {
+        std::string candidate = ":" + std::to_string(150 + (getpid() * 7 + attempt) % 800);
+        std::string socket = "/tmp/.X11-unix/X" + candidate.substr(1);
+        if (access(socket.c_str(), F_OK) == 0)
+            continue;
+        pid_t server = spawn({"Xvfb", candidate, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
+                             "", {}, "", "");
+        for (int wait = 0; wait < 100 && access(socket.c_str(), F_OK) != 0; ++wait)
+            pause(0.05);
+        pause(0.2);
+        if (waitpid(server, nullptr, WNOHANG) == 0 && access(socket.c_str(), F_OK) == 0) {
+            serverPid = server;
+            display = candidate;
+        } else {
+            kill(server, SIGKILL);
+            waitpid(server, nullptr, 0);
+        }
     }
-    ASSERT_FALSE(display.empty());
-    serverPid = spawn({"Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"}, display,
-                      {}, "", "");
-    std::string socket = "/tmp/.X11-unix/X" + display.substr(1);
-    for (int wait = 0; wait < 200 && access(socket.c_str(), F_OK) != 0; ++wait)
-        pause(0.05);
-    ASSERT_EQ(0, access(socket.c_str(), F_OK)) << "no X server on " << display;
+    ASSERT_FALSE(display.empty()) << "no X server";
     gamePid = spawn({VANTORIX_BINARY, "-width", "800", "-height", "600"}, display, scratch.path(),
                     scratch.file("stdout.txt").string(), scratch.file("stderr.txt").string());
     std::string found;
     for (int wait = 0; wait < 200 && found.empty(); ++wait) {
         pause(0.1);
-        xdotool({"search", "--name", "^Vantorix$"}, &found);
+        found = gameWindow();
     }
     ASSERT_FALSE(found.empty()) << "the game window did not open";
     window = std::stoul(found);
@@ -123,7 +133,18 @@ int GameSession::xdotool(const std::vector<std::string>& arguments, std::string*
     return statusOf(raw);
 }
 
+std::string GameSession::gameWindow() const {
+    // SDL may open and drop a first window of the same name while it sets the video mode; the
+    // one that stays is the one shown.
+    std::string found;
+    xdotool({"search", "--onlyvisible", "--name", "^Vantorix$"}, &found);
+    return found;
+}
+
 void GameSession::click(int x, int y) {
+    std::string current = gameWindow();
+    if (!current.empty())
+        window = std::stoul(current);
     xdotool({"mousemove", "--window", std::to_string(window), std::to_string(x), std::to_string(y),
              "click", "1"});
 }

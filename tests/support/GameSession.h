@@ -52,6 +52,8 @@ private:
     void start();
     int xdotool(const std::vector<std::string>& arguments, std::string* output = nullptr) const;
     int reap(double timeoutSeconds);
+    // The id of the shown game window, or "".
+    std::string gameWindow() const;
 
     ScratchDirectory scratch;
     std::string display;
