@@ -60,8 +60,7 @@ TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
     ASSERT_TRUE(controlHelp(game.shotUntil(controlHelp))) << "no control help";
     game.key("Escape");
     ASSERT_TRUE(menu(game.shotUntil(menu))) << "Escape did not return to the menu";
-    EXPECT_TRUE(contains(game.standardOutput(), "click position: (0,180)\n"))
-        << game.standardOutput();
+    EXPECT_TRUE(contains(game.readFile("stdout.txt"), "click position: (0,180)\n"));
 
     game.click(400, 200); // "Asteroid Belt"
     ASSERT_TRUE(level(game.shotUntil(level))) << "the level did not start";
@@ -84,7 +83,7 @@ TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
     ASSERT_TRUE(menu(game.shotUntil(menu)));
 
     game.key("Escape");
-    EXPECT_EQ(0, game.waitForExit());
+    EXPECT_EQ(0, game.end(0));
     EXPECT_TRUE(contains(game.readFile("VantorixLog.txt"), "Total run time: "));
     for (const char* log : {"VantorixLog.txt", "XmlSystemLogFile.txt", "VideoSystemLog.txt"})
         EXPECT_FALSE(contains(game.readFile(log), "Error")) << log << ":\n" << game.readFile(log);
@@ -96,9 +95,8 @@ TEST(GameWalk, TerminatingDuringALevelShutsDownInOrder) {
     ASSERT_TRUE(menu(game.shotUntil(menu)));
     game.click(400, 200);
     ASSERT_TRUE(level(game.shotUntil(level)));
-    EXPECT_EQ(0, game.stop(SIGTERM));
-    std::string log = game.readFile("VantorixLog.txt");
-    EXPECT_TRUE(contains(log, "Total run time: ")) << log;
+    EXPECT_EQ(0, game.end(SIGTERM));
+    EXPECT_TRUE(contains(game.readFile("VantorixLog.txt"), "Total run time: "));
     EXPECT_TRUE(contains(game.readFile("VideoSystemLog.txt"), "Video subsytem shut down."));
 }
 } // namespace
