@@ -30,19 +30,26 @@ int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, i
 GameSession::GameSession() : scratch("vantorix-session") {
     std::filesystem::create_directory_symlink(std::filesystem::path(VANTORIX_SOURCE_DIR) / "data",
                                               scratch.file("data"));
-    // Display numbers spread by process id, so sessions running alongside rarely meet; a number
-    // a server cannot take is passed over.
-    for (int attempt = 0; attempt < 40 && display.empty(); ++attempt) {
-        std::string number = std::to_string(150 + (getpid() * 7 + attempt) % 800);
-        if (access(("/tmp/.X11-unix/X" + number).c_str(), F_OK) == 0)
+    // A display number spread by process id over a wide range, so that servers of sessions
+    // running alongside (and of other users of the machine) are rarely met; one that is taken,
+    // or answers but is not ours, is passed over.
+    for (int attempt = 0; attempt < 20 && display.empty(); ++attempt) {
+        std::string candidate = ":" + std::to_string(1000 + (getpid() * 31 + attempt * 7) % 30000);
+        std::string socket = "/tmp/.X11-unix/X" + candidate.substr(1);
+        if (access(socket.c_str(), F_OK) == 0)
             continue;
-        serverPid = std::stoi(shell(
-            "Xvfb :" + number + " -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & echo $!"));
-        for (int wait = 0; wait < 60 && access(("/tmp/.X11-unix/X" + number).c_str(), F_OK); ++wait)
+        int pid = std::atoi(shell("Xvfb " + candidate +
+                                  " -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & echo $!")
+                                .c_str());
+        for (int wait = 0; wait < 100 && access(socket.c_str(), F_OK) != 0; ++wait)
             pause(0.05);
-        pause(0.2);
-        if (alive(serverPid))
-            display = ":" + number;
+        display = candidate;
+        if (alive(pid) && shell("xdotool getdisplaygeometry 2>/dev/null") == "1024 768") {
+            serverPid = pid;
+        } else {
+            kill(pid, SIGKILL);
+            display.clear();
+        }
     }
     if (display.empty())
         return;
