@@ -15,13 +15,13 @@
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
-// A game screen's world for damage and weapons: the template managers with Combat.xml loaded
-// (the explosion "Blast", the bullet scene "ShellShot", ...), the combat component types
-// registered, and a scene whose physics manager runs after the scene's own updater.
+// A game screen's world for damage and weapons: Combat.xml loaded ("Blast", "ShellShot", ...),
+// the combat component types registered, and a scene whose physics runs after its updater.
 class CombatScene : public TemplateFixture {
 protected:
     static constexpr double step = 0.016;
@@ -62,11 +62,17 @@ protected:
     // Entities in the scene that deal damage of the kind (blasts, shells).
     int countDealing(DamageType type) const {
         int count = 0;
-        for (Entity* entity : scene->getEntities()) {
-            auto* inflicter = entity->getComponent<DamageInflicter>(DamageInflicter::typeName());
-            count += inflicter && inflicter->getDamageType() == type;
-        }
+        for (Entity* entity : scene->getEntities())
+            if (auto* inflicter =
+                    entity->getComponent<DamageInflicter>(DamageInflicter::typeName()))
+                count += inflicter->getDamageType() == type;
         return count;
+    }
+    static ParamList with(std::initializer_list<std::pair<const char*, const char*>> values) {
+        ParamList params;
+        for (const auto& value : values)
+            params.set(value.first, value.second);
+        return params;
     }
     static int hpOf(Entity* entity) {
         return entity->getComponent<Damageable>(Damageable::typeName())->getHP();

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
 using Reaction = Deflectable::Reaction;
 
 // A rock over (0,0)..(10,10) and a 2 x 2 mover; the scene works off its queue before the physics
@@ -20,16 +19,14 @@ SceneNode* rockAndMover(PhysicsScene& world, const Vector2& centre, Reaction rea
                      {new Movable(1.0, velocity), world.box(Vector2(-1, -1), Vector2(1, 1)),
                       new Deflectable(reaction)});
 }
-
 } // namespace
 
 TEST(Deflection, MoverIsPushedOutOverTheEdgeItCameInByAndRetested) {
-    struct Case {
+    const struct {
         Vector2 centre;
         Reaction reaction;
         Vector2 endCentre, endVelocity;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {{-0.5, 5}, Reaction::Deflect, {-3, 5}, {5, 3}},
         {{-0.5, 5}, Reaction::Stop, {-3, 5}, {0, 3}},
         {{9.5, 5}, Reaction::Deflect, {13, 5}, {5, 3}},
@@ -38,17 +35,18 @@ TEST(Deflection, MoverIsPushedOutOverTheEdgeItCameInByAndRetested) {
         {{1.5, 5}, Reaction::Stop, {1.5, 5}, {5, 3}},
         {{-0.5, 5}, Reaction::Kill, {-0.5, 5}, {5, 3}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.centre);
         PhysicsScene world;
         SceneNode* mover = rockAndMover(world, c.centre, c.reaction, Vector2(5, 3));
         Entity* entity = mover->getEntity();
         world.physics.checkCollidable(entity->getComponent<Collidable>(Collidable::roleName()));
         const Vector2 velocity = entity->getComponent<Movable>(Movable::typeName())->getVelocity();
-        EXPECT_NEAR(0.0, (c.endCentre - mover->getWorldPosition()).length(), 1e-9) << c.centre;
-        EXPECT_NEAR(0.0, (c.endVelocity - velocity).length(), 1e-9) << c.centre;
+        EXPECT_NEAR(0.0, (c.endCentre - mover->getWorldPosition()).length(), 1e-9);
+        EXPECT_NEAR(0.0, (c.endVelocity - velocity).length(), 1e-9);
         const bool killed = c.reaction == Reaction::Kill;
-        EXPECT_EQ(killed, world.scene.isMarkedForDeletion(mover)) << c.centre;
-        EXPECT_EQ(killed ? 0u : 1u, world.scene.queuedEventCount()) << c.centre;
+        EXPECT_EQ(killed, world.scene.isMarkedForDeletion(mover));
+        EXPECT_EQ(killed ? 0u : 1u, world.scene.queuedEventCount());
     }
 }
 
@@ -57,8 +55,7 @@ TEST(Deflection, MoverIsPushedOutOverTheEdgeItCameInByAndRetested) {
 TEST(Deflection, MoverWedgedBetweenTwoObstaclesIsPushedOncePerUpdate) {
     PhysicsScene world;
     SceneNode* mover = rockAndMover(world, Vector2(10.5, 5), Reaction::Deflect, Vector2(0, 0));
-    world.add("Rock", Vector2(),
-              {new MovableDeflector(), world.box(Vector2(13, 0), Vector2(23, 10))});
+    world.add("Rock", Vector2(), {new MovableDeflector(), world.box({13, 0}, {23, 10})});
     for (int tick = 0; tick < 200; ++tick) {
         world.scene.updateProcess(PhysicsScene::step);
         ASSERT_EQ(1u, world.scene.queuedEventCount()) << "tick " << tick;

@@ -22,8 +22,7 @@ void GlContextTest::SetUp() {
 }
 
 bool startVideoSubsystem() {
-    // The X server refuses a share of quick successive connections while it is busy; a short
-    // wait and another try always gets through. The VideoManager then finds video running.
+    // A busy X server refuses some quick successive connections; another try gets through.
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0)
             return true;
@@ -54,8 +53,8 @@ std::vector<std::uint8_t> GlContextTest::readPixels(int x, int y, int width, int
 }
 
 Rgba GlContextTest::readPixel(int x, int y) {
-    std::vector<std::uint8_t> pixel = readPixels(x, y, 1, 1);
-    return Rgba{pixel[0], pixel[1], pixel[2], pixel[3]};
+    const std::vector<std::uint8_t> p = readPixels(x, y, 1, 1);
+    return Rgba{p[0], p[1], p[2], p[3]};
 }
 
 void GlContextTest::fillRectangle(double left, double bottom, double right, double top,

@@ -1,12 +1,9 @@
 #include "support/ScratchDirectory.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 #include <stdlib.h>
 
@@ -14,12 +11,9 @@ namespace fs = std::filesystem;
 
 ScratchDirectory::ScratchDirectory(const std::string& prefix) {
     std::string pattern = (fs::temp_directory_path() / (prefix + "-XXXXXX")).string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (!mkdtemp(buffer.data()))
-        throw std::runtime_error("cannot make a scratch directory: " +
-                                 std::string(std::strerror(errno)));
-    root = buffer.data();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a scratch directory " + pattern);
+    root = pattern;
 }
 
 ScratchDirectory::~ScratchDirectory() {

@@ -3,9 +3,8 @@
 #include <filesystem>
 #include <string>
 
-// A fresh directory under the system's temporary directory, removed with everything in it when
-// the object goes (kept when the environment variable VANTORIX_KEEP_SCRATCH is set, to look at
-// a failed run).
+// A fresh temporary directory, removed with its contents when the object goes (kept when
+// VANTORIX_KEEP_SCRATCH is set, to look at a failed run).
 class ScratchDirectory {
 public:
     explicit ScratchDirectory(const std::string& prefix = "vantorix-test");
@@ -24,8 +23,7 @@ private:
 std::string readTextFile(const std::filesystem::path& path);
 void writeTextFile(const std::filesystem::path& path, const std::string& text);
 
-// Makes path the working directory until the object goes, then returns to the previous one.
-// The game resolves "./data/..." and writes its logs relative to the working directory.
+// The working directory until the object goes (the game resolves "./data/..." against it).
 class ScopedWorkingDirectory {
 public:
     explicit ScopedWorkingDirectory(const std::filesystem::path& path);

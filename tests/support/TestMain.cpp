@@ -5,9 +5,8 @@
 #include <system_error>
 #include <unistd.h>
 
-// ctest runs each test as its own process, several at once, all starting in the same working
-// directory. Files the engine writes by fixed name (its logs, screenshots) would collide, so each
-// process works in a directory of its own, removed again when every test in it passed.
+// ctest runs tests as parallel processes in one directory; the engine's fixed-name files (logs,
+// screenshots) would collide, so each works in its own, removed when all its tests passed.
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     namespace fs = std::filesystem;
