@@ -6,9 +6,10 @@
 #include "core/MasterProcessManager.h"
 #include "physics/PhysicsManager.h"
 #include "presentation/AnimationSequenceManager.h"
+#include "presentation/FontManager.h"
 #include "presentation/RenderManager.h"
 #include "presentation/StripSequence.h"
-#include "support/FontSupport.h"
+#include "support/GlContext.h"
 #include "support/ScratchDirectory.h"
 #include "world/ComponentFactory.h"
 #include "world/Entity.h"
@@ -70,13 +71,14 @@ struct GameManagers {
 
 // The game's managers over a window, in a working directory that sees the project's data, with
 // the real level list loaded and the first screen (the menu) built as the game builds it.
-class GameFlowTest : public FontContextTest {
+class GameFlowTest : public GlContextTest {
 protected:
     void SetUp() override {
-        FontContextTest::SetUp();
+        GlContextTest::SetUp();
         if (HasFatalFailure())
             return;
-        fonts();
+        textures();
+        new FontManager(); // the VideoManager takes it down with the texture cache
         std::filesystem::create_directory_symlink(
             std::filesystem::path(VANTORIX_SOURCE_DIR) / "data", scratch.file("data"));
         inScratch = std::make_unique<ScopedWorkingDirectory>(scratch.path());
@@ -99,7 +101,7 @@ protected:
         list.reset();
         managers.reset();
         inScratch.reset();
-        FontContextTest::TearDown();
+        GlContextTest::TearDown();
     }
 
     void useList(const std::string& name, const std::string& file = "./data/templates/Scene.xml") {

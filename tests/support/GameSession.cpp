@@ -38,9 +38,10 @@ GameSession::GameSession() : scratch("vantorix-session") {
         std::string socket = "/tmp/.X11-unix/X" + candidate.substr(1);
         if (access(socket.c_str(), F_OK) == 0)
             continue;
-        int pid = std::atoi(shell("Xvfb " + candidate +
-                                  " -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & echo $!")
-                                .c_str());
+        int pid = std::atoi(
+            shell("Xvfb " + candidate +
+                  " -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 & echo $!")
+                .c_str());
         for (int wait = 0; wait < 100 && access(socket.c_str(), F_OK) != 0; ++wait)
             pause(0.05);
         display = candidate;
