@@ -85,7 +85,8 @@ TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
     game.key("Escape");
     EXPECT_EQ(0, game.end(0));
     EXPECT_TRUE(contains(game.readFile("VantorixLog.txt"), "Total run time: "));
-    for (const char* log : {"VantorixLog.txt", "XmlSystemLogFile.txt", "VideoSystemLog.txt"})
+    for (const char* log :
+         {"VantorixLog.txt", "XmlSystemLogFile.txt", "VideoSystemLog.txt", "AudioSystemLog.txt"})
         EXPECT_FALSE(contains(game.readFile(log), "Error")) << log << ":\n" << game.readFile(log);
 }
 
