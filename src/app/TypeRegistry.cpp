@@ -3,6 +3,8 @@
 #include "core/EventFactory.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
+#include "gameplay/AmmoPowerUp.h"
+#include "gameplay/BoostPowerUp.h"
 #include "gameplay/BulletShooter.h"
 #include "gameplay/BulletShooterActionEvent.h"
 #include "gameplay/DamageInflicter.h"
@@ -18,10 +20,12 @@
 #include "gameplay/ExplodeWhenHealthZero.h"
 #include "gameplay/FireBulletsOnTimer.h"
 #include "gameplay/FireScriptOnPing.h"
+#include "gameplay/HealthPowerUp.h"
 #include "gameplay/KillBulletWhenRemoved.h"
 #include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/LimitedBulletShooter.h"
 #include "gameplay/MovableDeflector.h"
+#include "gameplay/PingPowerUp.h"
 #include "gameplay/PlayerPing.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
@@ -31,7 +35,10 @@
 #include "gameplay/PlayerStaticMapController.h"
 #include "gameplay/PlayingArea.h"
 #include "gameplay/PreventFromLeavingArea.h"
+#include "gameplay/ScalingPowerUp.h"
+#include "gameplay/ScalingPowerUpReceptor.h"
 #include "gameplay/ScreenWrapper.h"
+#include "gameplay/ShieldPowerUp.h"
 #include "gameplay/StaticSpeedTargetAvoider.h"
 #include "gameplay/StaticSpeedTargetFollower.h"
 #include "gameplay/TargetSeeker.h"
@@ -81,8 +88,10 @@ template <typename T, typename Factory> void add(Factory& factory, const T& prot
 } // namespace
 
 void registerComponentTypes(ComponentFactory& factory) {
+    add<AmmoPowerUp>(factory);
     add<Animatable>(factory);
     add<AnimateAndDie>(factory);
+    add<BoostPowerUp>(factory);
     add<BulletShooter>(factory);
     add<Camera>(factory);
     add<CollidableLine>(factory);
@@ -101,6 +110,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<FireBulletsOnTimer>(factory);
     add<FireScriptOnPing>(factory);
     add<FollowingCamera>(factory);
+    add<HealthPowerUp>(factory);
     add<KillBulletWhenRemoved>(factory);
     add<KillWhenLeavingArea>(factory);
     add<LimitedBulletShooter>(factory);
@@ -108,6 +118,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<MovableDeflector>(factory);
     add<MusicPlayer>(factory);
     add<OccludedAnimatable>(factory);
+    add<PingPowerUp>(factory);
     add<PlayerAction>(factory);
     add<PlayerPing>(factory);
     add(factory, PlayerPingCreator("", ""));
@@ -121,8 +132,11 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<PreventFromLeavingArea>(factory);
     add<RepeatedStaticImage>(factory);
     add<RunScriptWhenAdded>(factory);
+    add<ScalingPowerUp>(factory);
+    add<ScalingPowerUpReceptor>(factory);
     add<ScreenWrapper>(factory);
     add<ScriptRunner>(factory);
+    add<ShieldPowerUp>(factory);
     add<SoundEmitter>(factory);
     add<StaticCollidable>(factory);
     add<StaticImage>(factory);
