@@ -54,6 +54,7 @@
 #include "presentation/AnimateAndDie.h"
 #include "presentation/AnimationActionEvent.h"
 #include "presentation/Camera.h"
+#include "presentation/CameraSTI.h"
 #include "presentation/DynamicTextDisplay.h"
 #include "presentation/FollowingCamera.h"
 #include "presentation/MusicPlayer.h"
@@ -70,8 +71,10 @@
 #include "world/RunScriptWhenAdded.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"
+#include "world/StaticRandomDistributionSTG.h"
 #include "world/TemplateInstantiationActionEvent.h"
 #include "world/TemplateInstantiator.h"
+#include "world/UniformTimeIncrementSTC.h"
 
 namespace {
 template <typename T, typename Factory> void add(Factory& factory) {
@@ -94,6 +97,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<BoostPowerUp>(factory);
     add<BulletShooter>(factory);
     add<Camera>(factory);
+    add<CameraSTI>(factory);
     add<CollidableLine>(factory);
     add<ComponentAdder>(factory);
     add<Damageable>(factory);
@@ -140,6 +144,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<SoundEmitter>(factory);
     add<StaticCollidable>(factory);
     add<StaticImage>(factory);
+    add<StaticRandomDistributionSTG>(factory);
     add<StaticSpeedTargetFollower>(factory);
     add<StaticSpeedTargetAvoider>(factory);
     add<StaticTextDisplay>(factory);
@@ -149,6 +154,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<TargetableGroup>(factory);
     add<TargetableGroupSeeker>(factory);
     add<TargetSeeker>(factory);
+    add<UniformTimeIncrementSTC>(factory);
 }
 
 void registerEventTypes(EventFactory& factory) {

@@ -4,6 +4,7 @@
 
 #include <boost/thread/recursive_mutex.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <queue>
@@ -47,23 +48,42 @@ public:
 
     void queue(const EventPtr& event) {
         boost::recursive_mutex::scoped_lock lock(mutex);
-        if (!queued.insert(event.get()).second)
+        // An event queued again by one of its own listeners would be due at once and delivered
+        // again in the same run, for ever: it waits for the next run instead.
+        if (delivering.count(event.get())) {
+            if (std::find(deferred.begin(), deferred.end(), event) == deferred.end())
+                deferred.push_back(event);
             return;
-        heap.push(Pending{event, nextSequence++});
+        }
+        if (queued.insert(event.get()).second)
+            heap.push(Pending{event, nextSequence++});
     }
 
-    // Takes the earliest event due at or before now off the queue, or null.
-    EventPtr popDue(double now) {
-        boost::recursive_mutex::scoped_lock lock(mutex);
-        if (heap.empty() || heap.top().event->getTime() > now)
-            return EventPtr();
-        EventPtr event = heap.top().event;
-        heap.pop();
-        queued.erase(event.get());
-        return event;
+    // Works off every event due at or before now. A nested run (a listener processing the same
+    // queue) leaves the deferred events to the outermost one.
+    void run(double now) {
+        struct Depth {
+            Impl& impl;
+            explicit Depth(Impl& impl) : impl(impl) { ++impl.depth; }
+            ~Depth() {
+                if (--impl.depth == 0)
+                    impl.requeueDeferred();
+            }
+        } depthGuard(*this);
+        while (ownerAlive) {
+            EventPtr event = popDue(now);
+            if (!event)
+                break;
+            struct Delivery {
+                Impl& impl;
+                const EventPtr& event;
+                ~Delivery() { impl.finishDelivery(event); }
+            } delivery{*this, event};
+            send(event);
+        }
     }
 
-    std::size_t queuedCount() const { return heap.size(); }
+    std::size_t queuedCount() const { return heap.size() + deferred.size(); }
     std::size_t count(int eventType) const {
         auto found = listeners.find(eventType);
         return found == listeners.end() ? 0 : found->second.size();
@@ -72,6 +92,33 @@ public:
     bool ownerAlive = true;
 
 private:
+    // Takes the earliest event due at or before now off the heap, or null. It stays in the set
+    // of queued events until its delivery is over.
+    EventPtr popDue(double now) {
+        boost::recursive_mutex::scoped_lock lock(mutex);
+        if (heap.empty() || heap.top().event->getTime() > now)
+            return EventPtr();
+        EventPtr event = heap.top().event;
+        heap.pop();
+        delivering.insert(event.get());
+        return event;
+    }
+
+    void finishDelivery(const EventPtr& event) {
+        boost::recursive_mutex::scoped_lock lock(mutex);
+        delivering.erase(event.get());
+        // Queued again during its delivery, it stays queued and waits in the deferred list.
+        if (std::find(deferred.begin(), deferred.end(), event) == deferred.end())
+            queued.erase(event.get());
+    }
+
+    void requeueDeferred() {
+        boost::recursive_mutex::scoped_lock lock(mutex);
+        for (const EventPtr& later : deferred)
+            heap.push(Pending{later, nextSequence++});
+        deferred.clear();
+    }
+
     struct Pending {
         EventPtr event;
         std::uint64_t sequence;
@@ -88,7 +135,10 @@ private:
     std::map<int, std::set<EventListener*>> listeners;
     std::priority_queue<Pending, std::vector<Pending>, LaterFirst> heap;
     std::set<const Event*> queued;
+    std::set<const Event*> delivering;
+    std::vector<EventPtr> deferred;
     std::uint64_t nextSequence = 0;
+    int depth = 0;
 };
 
 EventManager::EventManager() : impl(std::make_shared<Impl>()) {
@@ -125,12 +175,7 @@ void EventManager::queueEvent(const EventPtr& event) {
 void EventManager::processQueue(double now) {
     // Holding our own reference keeps the queue valid if a listener destroys this manager.
     std::shared_ptr<Impl> keep = impl;
-    while (keep->ownerAlive) {
-        EventPtr event = keep->popDue(now);
-        if (!event)
-            break;
-        keep->send(event);
-    }
+    keep->run(now);
 }
 
 std::size_t EventManager::queuedEventCount() const {

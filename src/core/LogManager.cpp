@@ -7,9 +7,12 @@ LogManager::~LogManager() {
 
 LogFile* LogManager::openLog(const std::string& name, int minimumLevel, bool echo,
                              bool makeDefault) {
-    auto log = std::make_unique<LogFile>(name, minimumLevel, echo);
-    LogFile* opened = log.get();
-    logs[name] = std::move(log);
+    // Subsystems keep the pointer they were given, so a log open under this name is handed out
+    // again rather than replaced (reopening would truncate the file and free the old object).
+    auto found = logs.find(name);
+    if (found == logs.end())
+        found = logs.emplace(name, std::make_unique<LogFile>(name, minimumLevel, echo)).first;
+    LogFile* opened = found->second.get();
     if (makeDefault)
         defaultLog = opened;
     return opened;

@@ -14,7 +14,8 @@ public:
     LogManager() = default;
     ~LogManager();
 
-    // Creates "./<name>", writes its header, and optionally makes it the default log.
+    // Creates "./<name>", writes its header, and optionally makes it the default log. A name that
+    // is open already gets the open log back, with its first settings.
     LogFile* openLog(const std::string& name, int minimumLevel, bool echo, bool makeDefault);
     LogFile* getLog(const std::string& name) const;
     LogFile* getDefaultLog() const { return defaultLog; }

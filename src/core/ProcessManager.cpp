@@ -5,14 +5,28 @@
 
 ProcessManager::~ProcessManager() {
     for (Process* process : processes)
-        if (process->manager)
+        if (process && process->manager)
             process->killed = true;
     reap();
     // Any child that survived reaping (none should) must not point at a dead manager.
     for (Process* process : processes)
-        process->manager = nullptr;
+        if (process)
+            process->manager = nullptr;
     processes.clear();
 }
+
+namespace {
+// Ends a pass even when a child throws: the caller may catch the error and go on, and a manager
+// left "updating" would skip every later tick and keep the null slots of destroyed children.
+struct PassGuard {
+    std::list<Process*>& processes;
+    bool& updating;
+    ~PassGuard() {
+        processes.remove(nullptr);
+        updating = false;
+    }
+};
+} // namespace
 
 void ProcessManager::addProcess(Process* process) {
     if (!process || process->manager)
@@ -28,6 +42,7 @@ void ProcessManager::updateProcess(double seconds) {
         return;
     totalTime += seconds;
     updating = true;
+    PassGuard guard{processes, updating};
     // A process destroyed during the pass (its own update or a sibling's) leaves a null entry
     // behind instead of an erased one, so the iteration never touches freed memory. Processes
     // appended during the pass are reached because list iterators stay valid on push_back.
@@ -57,15 +72,14 @@ void ProcessManager::updateProcess(double seconds) {
         }
         process->tickCounter = (process->tickCounter + 1) % process->updateInterval;
     }
-    processes.remove(nullptr);
+    // Processes destroyed while reaping also leave null slots; the guard clears them after.
     reap();
-    updating = false;
 }
 
 void ProcessManager::reap() {
     std::vector<Process*> killed;
     for (Process* process : processes)
-        if (process->killed)
+        if (process && process->killed)
             killed.push_back(process);
     for (Process* process : killed) {
         // An earlier processRemoved hook may have destroyed this one already.

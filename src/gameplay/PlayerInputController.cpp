@@ -24,7 +24,7 @@ const std::string& PlayerInputController::roleName() {
 PlayerInputController::PlayerInputController() : actionListener(new ActionListener(*this)) {}
 
 PlayerInputController::PlayerInputController(const PlayerInputController& other)
-    : Component(other), Process(), actionListener(new ActionListener(*this)) {}
+    : Component(other), SceneProcess(), actionListener(new ActionListener(*this)) {}
 
 PlayerInputController::~PlayerInputController() = default;
 
@@ -37,19 +37,6 @@ void PlayerInputController::entityChanged(Entity* newEntity, Entity* oldEntity) 
         oldEntity->removeListener(actionListener.get());
     if (newEntity)
         newEntity->addListener(actionListener.get());
-}
-
-void PlayerInputController::managerChanged(SceneManager* newManager, SceneManager* oldManager) {
-    if (oldManager && getManager() == oldManager)
-        kill();
-    if (!newManager)
-        return;
-    // Leaving and re-entering one scene within a tick (a node moved to another parent) finds the
-    // controller still listed there with its removal pending; it must stay instead.
-    if (getManager() == newManager)
-        revive();
-    else
-        newManager->addProcess(this);
 }
 
 Movable* PlayerInputController::getMovable() const {

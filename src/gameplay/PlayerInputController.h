@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/PlayerActionListener.h"
-#include "core/Process.h"
 #include "world/Component.h"
+#include "world/SceneProcess.h"
 
 #include <memory>
 #include <string>
@@ -16,7 +16,7 @@ class Movable;
 // While its entity is in a scene the controller is one of that scene's processes; it is owned by
 // its entity, never by the process manager. It hears the PlayerActionEvents that arrive on its
 // own entity's event manager.
-class PlayerInputController : public Component, public Process {
+class PlayerInputController : public Component, public SceneProcess {
 public:
     static const std::string& roleName();
 
@@ -24,8 +24,9 @@ public:
 
     bool attach(Entity* entity) override;
     void entityChanged(Entity* newEntity, Entity* oldEntity) override;
-    void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
-    bool deleteWhenKilled() const override { return false; }
+    void managerChanged(SceneManager* newManager, SceneManager* oldManager) override {
+        followScene(newManager, oldManager);
+    }
 
     virtual void actionStarted(const PlayerActionEventPtr& event) = 0;
     virtual void actionStopped(const PlayerActionEventPtr& event) = 0;

@@ -220,7 +220,8 @@ void Animatable::update(double time) {
             time = animation.totalDuration;
             // Announced once per run, and only to an entity that can hear it: a component made
             // with its start position past the end still tells its entity once in the scene.
-            announceEnd = !endAnnounced && getEntity();
+            // Showing nothing is no animation and never ends (listeners remove entities on it).
+            announceEnd = !endAnnounced && getEntity() && current != &emptyAnimation();
         } else {
             finished = false;
             endAnnounced = false;

@@ -1,5 +1,7 @@
 #include "presentation/AnimateAndDie.h"
 
+#include "presentation/AnimationEvent.h"
+
 #include "world/Entity.h"
 #include "world/SceneManager.h"
 
@@ -15,7 +17,10 @@ void AnimateAndDie::entityChanged(Entity* newEntity, Entity* oldEntity) {
         newEntity->addListener(this);
 }
 
-void AnimateAndDie::animationEnded(const AnimationEvent&) {
+void AnimateAndDie::animationEnded(const AnimationEvent& event) {
+    // Only a named animation that ran out ends the entity's life.
+    if (event.getAnimationName().empty())
+        return;
     Entity* entity = getEntity();
     SceneManager* scene = entity ? entity->getSceneManager() : nullptr;
     if (scene)

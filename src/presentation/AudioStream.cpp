@@ -28,7 +28,7 @@ void AudioStream::attach(const std::string& newPath) {
     path = newPath;
     if (!path.empty())
         if (AudioStreamManager* manager = AudioStreamManager::getSingletonPtr())
-            manager->createStream(path);
+            manager->addReference(path);
 }
 
 void AudioStream::detach() {
@@ -36,11 +36,10 @@ void AudioStream::detach() {
     if (!manager || path.empty())
         return;
     try {
-        manager->stop(path);
+        manager->dropReference(path);
     } catch (const std::exception& error) {
         std::cerr << "Error stopping stream: " << error.what() << std::endl;
     }
-    manager->releaseStream(path);
 }
 
 void AudioStream::play() const {

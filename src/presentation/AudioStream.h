@@ -2,10 +2,10 @@
 
 #include <string>
 
-// A reference to a streamed sound (music), by file path. Making one with a path creates the
-// stream in the AudioStreamManager; destroying one stops and releases that stream, even when
-// other references to the same path remain (streams are shared, not counted). Without an
-// AudioStreamManager a reference does nothing.
+// A counted reference to a streamed sound (music), by file path. The first reference to a path
+// creates the stream in the AudioStreamManager; the last one to go stops and releases it, so a
+// template's prototype that is released does not silence the copy playing in the scene. Without
+// an AudioStreamManager a reference does nothing.
 class AudioStream {
 public:
     AudioStream() = default;

@@ -81,6 +81,31 @@ void AudioStreamManager::releaseStream(const std::string& path) {
     log("Released audio stream " + path + ".", LogFile::Information);
 }
 
+void AudioStreamManager::addReference(const std::string& path) {
+    createStream(path);
+    ++streams[path].references;
+}
+
+void AudioStreamManager::dropReference(const std::string& path) {
+    auto found = streams.find(path);
+    if (found == streams.end() || found->second.references == 0)
+        return;
+    if (--found->second.references > 0)
+        return;
+    // Released even when stopping fails: the sound must not outlive its last holder.
+    struct Release {
+        AudioStreamManager& manager;
+        const std::string& path;
+        ~Release() { manager.releaseStream(path); }
+    } release{*this, path};
+    stop(path);
+}
+
+std::size_t AudioStreamManager::referenceCount(const std::string& path) const {
+    auto found = streams.find(path);
+    return found == streams.end() ? 0 : found->second.references;
+}
+
 void AudioStreamManager::play(const std::string& path) {
     auto found = streams.find(path);
     if (found == streams.end() || !found->second.sound || found->second.playing)

@@ -6,9 +6,9 @@
 #include <map>
 #include <string>
 
-// Music, streamed from disk and shared by file path, played in the channel group
-// "AllStreamChannels" under the master group. A stream that failed to open has no sound; playing
-// or stopping it does nothing.
+// Music, streamed from disk and shared by file path among counted AudioStream references, played
+// in the channel group "AllStreamChannels" under the master group. A stream that failed to open
+// has no sound; playing or stopping it does nothing.
 //
 // Made with new after the AudioManager (which deletes it). Messages go to "AudioSystemLog.txt".
 class AudioStreamManager : public Singleton<AudioStreamManager> {
@@ -20,6 +20,11 @@ public:
 
     void createStream(const std::string& path);
     void releaseStream(const std::string& path);
+    // Counted holders: the first creates the stream; the last one out stops and releases it.
+    // A path this manager does not count (held since an earlier manager) is left alone.
+    void addReference(const std::string& path);
+    void dropReference(const std::string& path);
+    std::size_t referenceCount(const std::string& path) const;
     // Play and stop raise sound-layer failures as myexception.
     void play(const std::string& path);
     void stop(const std::string& path);
@@ -35,6 +40,7 @@ private:
         FMOD_SOUND* sound = nullptr;
         FMOD_CHANNEL* channel = nullptr;
         bool playing = false;
+        std::size_t references = 0;
     };
 
     static FMOD_RESULT channelEnded(FMOD_CHANNEL* channel, FMOD_CHANNEL_CALLBACKTYPE type,

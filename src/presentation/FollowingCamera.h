@@ -1,23 +1,16 @@
 #pragma once
 
-#include "core/Process.h"
 #include "presentation/Camera.h"
-
-#include <functional>
+#include "world/SceneProcess.h"
 
 class Entity;
 
-// A camera that keeps its entity on the entity chased by the same entity's "TargetSeeker", with
-// no lag; without a target it stays put. It runs as a process of the scene its entity is in.
-// Registered as "FollowingCamera", and under "Camera" as well.
-class FollowingCamera : public Camera, public Process {
+// A camera that keeps its entity on the entity held by the same entity's "TargetSeeker" (a
+// TargetHolder), with no lag; without a target it stays put. It runs as a process of the scene
+// its entity is in. Registered as "FollowingCamera", and under "Camera" as well.
+class FollowingCamera : public Camera, public SceneProcess {
 public:
     static const std::string& typeName();
-
-    // Tells the camera whom a TargetSeeker component chases (null for nobody). Targeting is a
-    // gameplay matter, so it installs this; until then following cameras stay where they are.
-    typedef std::function<Entity*(Component& seeker)> TargetReader;
-    static void setTargetReader(TargetReader reader);
 
     explicit FollowingCamera(const Vector2& dimensions = Vector2()) : Camera(dimensions) {}
 
@@ -29,8 +22,4 @@ public:
 
     void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
     void updateProcess(double seconds) override;
-    bool deleteWhenKilled() const override { return false; }
-
-private:
-    static TargetReader& targetReader();
 };

@@ -15,7 +15,7 @@ PlaySoundOnce::PlaySoundOnce(const std::string& path, bool player) : clip(path),
 }
 
 PlaySoundOnce::PlaySoundOnce(const PlaySoundOnce& other)
-    : Component(other), Process(), clip(other.clip), player(other.player) {
+    : Component(other), SceneProcess(), clip(other.clip), player(other.player) {
     if (!player)
         makeCarrier();
 }
@@ -53,9 +53,11 @@ void PlaySoundOnce::managerChanged(SceneManager* newManager, SceneManager* oldMa
             carrier = nullptr;
         return;
     }
-    if (oldManager && getManager())
-        Process::kill();
-    if (!newManager)
+    // Moving the carrier under another parent of the same scene is no new entrance: the sound
+    // keeps playing and is not started again.
+    const bool reentering = newManager && getManager() == newManager;
+    followScene(newManager, oldManager);
+    if (!newManager || reentering)
         return;
     // A sound that cannot play must not take the scene down; the carrier then goes at the
     // next tick.
@@ -65,8 +67,6 @@ void PlaySoundOnce::managerChanged(SceneManager* newManager, SceneManager* oldMa
         AudioManager::writeLog("Error playing sound " + clip.getPath() + ": " + error.what(),
                                LogFile::Important, false);
     }
-    if (!getManager())
-        newManager->addProcess(this);
 }
 
 void PlaySoundOnce::updateProcess(double) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/Process.h"
 #include "presentation/AudioClip.h"
 #include "world/Component.h"
+#include "world/SceneProcess.h"
 
 #include <string>
 
@@ -13,7 +13,7 @@ class SceneNode;
 // carrier entity holding a playing copy of itself, and hands that node to the first scene its
 // entity enters. The copy plays on entering the scene, runs as a process of that scene, and
 // removes its carrier entity once the sound is over.
-class PlaySoundOnce : public Component, public Process {
+class PlaySoundOnce : public Component, public SceneProcess {
 public:
     PlaySoundOnce();
     // A copy of the component made from parameters gets a carrier of its own.
@@ -29,7 +29,6 @@ public:
     void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
 
     void updateProcess(double seconds) override;
-    bool deleteWhenKilled() const override { return false; }
 
     bool isPlayer() const { return player; }
     const AudioClip& getClip() const { return clip; }

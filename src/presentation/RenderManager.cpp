@@ -5,6 +5,7 @@
 #include "presentation/Animatable.h"
 #include "presentation/Camera.h"
 #include "presentation/Renderable.h"
+#include "presentation/ScreenWrapSource.h"
 #include "presentation/VideoManager.h"
 #include "world/ComponentRegistry.h"
 #include "world/Entity.h"
@@ -46,15 +47,6 @@ bool RenderManager::Entry::operator<(const Entry& other) const {
 RenderManager::WrapCopies::WrapCopies(std::uint32_t vertexCount) {
     for (auto& array : vertices)
         array.assign(2 * static_cast<std::size_t>(vertexCount), 0.0);
-}
-
-RenderManager::ScreenWrapReader& RenderManager::screenWrapReader() {
-    static ScreenWrapReader reader;
-    return reader;
-}
-
-void RenderManager::setScreenWrapReader(ScreenWrapReader reader) {
-    screenWrapReader() = std::move(reader);
 }
 
 RenderManager::~RenderManager() = default;
@@ -180,31 +172,29 @@ void RenderManager::render() {
 }
 
 void RenderManager::queueWrapCopies(Renderable* renderable) {
-    const ScreenWrapReader& reader = screenWrapReader();
-    if (!reader)
-        return;
+    // The wrapper sits on the renderable's entity or on the nearest ancestor that has one (a
+    // ship's flame wraps with the ship).
     Component* wrapper = nullptr;
     for (Entity* entity = renderable->getEntity(); entity && !wrapper;
          entity = entity->getParentEntity())
         wrapper = ComponentRegistry::getComponent("ScreenWrapper", entity);
-    if (!wrapper)
-        return;
-    ScreenWrap wrap = reader(*wrapper);
-    if (!wrap.enabled)
+    const auto* source = dynamic_cast<const ScreenWrapSource*>(wrapper);
+    AxisAlignedBox area;
+    if (!source || !source->activeWrapArea(area))
         return;
     const RenderOp* op = renderable->renderOperation();
-    if (!op)
+    SceneNode* wrapperNode = wrapper->getNode();
+    if (!op || !op->vertices || !wrapperNode)
         return;
     std::unique_ptr<WrapCopies>& record = wrapCopies[renderable];
     if (!record)
         record.reset(new WrapCopies(op->vertexCount));
-    SceneNode* wrapperNode = wrapper->getNode();
     std::size_t values = 2 * static_cast<std::size_t>(op->vertexCount);
-    if (!wrap.areaFound || !wrapperNode || !op->vertices || record->vertices[0].size() != values)
+    if (record->vertices[0].size() != values)
         return;
 
-    Vector2 size = wrap.area.getSize();
-    Vector2 centre = wrap.area.getCenter();
+    Vector2 size = area.getSize();
+    Vector2 centre = area.getCenter();
     const Vector2& position = wrapperNode->getWorldPosition();
     // An entity in the left (lower) half is seen again beyond the right (upper) edge.
     double shiftX = position.x <= centre.x ? size.x : -size.x;

@@ -1,12 +1,10 @@
 #pragma once
 
 #include "core/Process.h"
-#include "physics/AxisAlignedBox.h"
 #include "presentation/RenderOp.h"
 #include "world/ComponentManager.h"
 
 #include <array>
-#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -26,19 +24,6 @@ class Renderable;
 // scene.
 class RenderManager : public ComponentManager, public Process {
 public:
-    // What the render pass needs to know of the "ScreenWrapper" component found on a renderable's
-    // entity or the nearest ancestor entity.
-    struct ScreenWrap {
-        bool enabled = false;
-        // False when the wrapper's playing area cannot be found.
-        bool areaFound = false;
-        // The playing area in world space.
-        AxisAlignedBox area;
-    };
-    // The wrapping component is a gameplay matter, so it installs this; until then nothing wraps.
-    typedef std::function<ScreenWrap(Component& wrapper)> ScreenWrapReader;
-    static void setScreenWrapReader(ScreenWrapReader reader);
-
     RenderManager() = default;
     ~RenderManager() override;
 
@@ -73,8 +58,6 @@ private:
         std::array<RenderOp, 3> copies;
         std::array<std::vector<double>, 3> vertices;
     };
-
-    static ScreenWrapReader& screenWrapReader();
 
     void addRenderable(Renderable* renderable);
     void removeRenderable(const Component* component);

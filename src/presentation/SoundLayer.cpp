@@ -6,32 +6,54 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 using Kind = SoundHandleTable::Kind;
 
 namespace {
-// Finds a live object of the given kind and makes its system's context current.
-template <typename T>
-FMOD_RESULT resolve(const void* handle, Kind kind, T*& object, SoundSystem*& system) {
+template <typename T> struct KindOf;
+template <> struct KindOf<SoundSystem> { static constexpr Kind value = Kind::System; };
+template <> struct KindOf<SoundData> { static constexpr Kind value = Kind::Sound; };
+template <> struct KindOf<SoundChannel> { static constexpr Kind value = Kind::Channel; };
+template <> struct KindOf<SoundChannelGroup> { static constexpr Kind value = Kind::Group; };
+
+// Runs action(object, system) on the live object of type T behind handle, with its system's
+// context made current; a system is its own system and its context is left alone (it may not be
+// initialised). Every entry point finds its objects through here, so all of them answer a null
+// handle and a dead one the same way.
+template <typename T, typename Action> FMOD_RESULT with(const void* handle, Action action) {
     if (!handle)
         return FMOD_ERR_NULL_POINTER;
-    object = SoundHandleTable::find<T>(handle, kind, &system);
+    SoundSystem* system = nullptr;
+    T* object = SoundHandleTable::find<T>(handle, KindOf<T>::value, &system);
     if (!object)
         return FMOD_ERR_STALE_HANDLE;
-    if (system)
+    if constexpr (std::is_same<T, SoundSystem>::value)
+        system = object;
+    else
         system->makeCurrent();
-    return FMOD_OK;
+    return action(*object, *system);
 }
 
-FMOD_RESULT resolveSystem(FMOD_SYSTEM* handle, SoundSystem*& system) {
-    SoundSystem* none = nullptr;
-    FMOD_RESULT result = resolve(handle, Kind::System, system, none);
-    if (result != FMOD_OK)
-        return result;
-    if (!system->isInitialized())
-        return FMOD_ERR_NOT_INITIALIZED;
-    system->makeCurrent();
-    return FMOD_OK;
+// The same for a system that must be initialised.
+template <typename Action> FMOD_RESULT withReadySystem(const void* handle, Action action) {
+    return with<SoundSystem>(handle, [&](SoundSystem& system, SoundSystem&) -> FMOD_RESULT {
+        if (!system.isInitialized())
+            return FMOD_ERR_NOT_INITIALIZED;
+        system.makeCurrent();
+        return action(system);
+    });
+}
+
+// Writes read(object) to out; a null out is refused before the handle is looked at.
+template <typename T, typename Out, typename Read>
+FMOD_RESULT get(const void* handle, Out* out, Read read) {
+    if (!out)
+        return FMOD_ERR_NULL_POINTER;
+    return with<T>(handle, [&](T& object, SoundSystem&) -> FMOD_RESULT {
+        *out = read(object);
+        return FMOD_OK;
+    });
 }
 
 bool validVolume(float volume) {
@@ -45,15 +67,13 @@ FMOD_RESULT createSound(FMOD_SYSTEM* systemHandle, const char* path, FMOD_MODE m
     *sound = nullptr;
     if (extraInfo)
         return FMOD_ERR_NOT_SUPPORTED;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result != FMOD_OK)
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        SoundData* created = nullptr;
+        FMOD_RESULT result = system.createSound(path, mode, stream, created);
+        if (result == FMOD_OK)
+            *sound = SoundHandleTable::toHandle<FMOD_SOUND>(created->getHandle());
         return result;
-    SoundData* created = nullptr;
-    result = system->createSound(path, mode, stream, created);
-    if (result == FMOD_OK)
-        *sound = SoundHandleTable::toHandle<FMOD_SOUND>(created->getHandle());
-    return result;
+    });
 }
 } // namespace
 
@@ -113,32 +133,26 @@ FMOD_RESULT FMOD_System_Create(FMOD_SYSTEM** system) {
 }
 
 FMOD_RESULT FMOD_System_SetOutput(FMOD_SYSTEM* systemHandle, FMOD_OUTPUTTYPE output) {
-    SoundSystem* system = nullptr;
-    SoundSystem* none = nullptr;
-    FMOD_RESULT result = resolve(systemHandle, Kind::System, system, none);
-    return result == FMOD_OK ? system->setOutput(output) : result;
+    return with<SoundSystem>(
+        systemHandle, [&](SoundSystem& system, SoundSystem&) { return system.setOutput(output); });
 }
 
 FMOD_RESULT FMOD_System_Init(FMOD_SYSTEM* systemHandle, int maxChannels, FMOD_INITFLAGS flags,
                              void* extraDriverData) {
-    SoundSystem* system = nullptr;
-    SoundSystem* none = nullptr;
-    FMOD_RESULT result = resolve(systemHandle, Kind::System, system, none);
-    if (result != FMOD_OK)
-        return result;
-    if (flags != FMOD_INIT_NORMAL || extraDriverData)
-        return FMOD_ERR_NOT_SUPPORTED;
-    return system->init(maxChannels);
+    return with<SoundSystem>(systemHandle, [&](SoundSystem& system, SoundSystem&) {
+        if (flags != FMOD_INIT_NORMAL || extraDriverData)
+            return FMOD_ERR_NOT_SUPPORTED;
+        return system.init(maxChannels);
+    });
 }
 
 FMOD_RESULT FMOD_System_GetOutput(FMOD_SYSTEM* systemHandle, FMOD_OUTPUTTYPE* output) {
     if (!output)
         return FMOD_ERR_NULL_POINTER;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result == FMOD_OK)
-        *output = system->getOutput().getType();
-    return result;
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        *output = system.getOutput().getType();
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_System_GetOutputName(FMOD_SYSTEM* systemHandle, char* name, int nameLength) {
@@ -146,149 +160,114 @@ FMOD_RESULT FMOD_System_GetOutputName(FMOD_SYSTEM* systemHandle, char* name, int
         return FMOD_ERR_NULL_POINTER;
     if (nameLength < 1)
         return FMOD_ERR_BAD_ARGUMENT;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result != FMOD_OK)
-        return result;
-    const std::string& text = system->getOutput().getName();
-    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(nameLength - 1));
-    std::memcpy(name, text.data(), length);
-    name[length] = '\0';
-    return FMOD_OK;
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        const std::string& text = system.getOutput().getName();
+        const std::size_t length = std::min(text.size(), static_cast<std::size_t>(nameLength - 1));
+        std::memcpy(name, text.data(), length);
+        name[length] = '\0';
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_System_SetSilentClock(FMOD_SYSTEM* systemHandle, FMOD_CLOCK_CALLBACK clock,
                                        void* userData) {
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result == FMOD_OK)
-        system->setSilentClock(clock, userData);
-    return result;
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        system.setSilentClock(clock, userData);
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_System_Update(FMOD_SYSTEM* systemHandle) {
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    return result == FMOD_OK ? system->update() : result;
+    return withReadySystem(systemHandle, [](SoundSystem& system) { return system.update(); });
 }
 
 FMOD_RESULT FMOD_System_Release(FMOD_SYSTEM* systemHandle) {
-    SoundSystem* system = nullptr;
-    SoundSystem* none = nullptr;
-    FMOD_RESULT result = resolve(systemHandle, Kind::System, system, none);
-    if (result != FMOD_OK)
-        return result;
-    if (system->isDelivering())
-        return FMOD_ERR_IN_CALLBACK;
-    SoundHandleTable::remove(system->getHandle());
-    delete system;
-    return FMOD_OK;
+    return with<SoundSystem>(systemHandle, [](SoundSystem& system, SoundSystem&) {
+        if (system.isDelivering())
+            return FMOD_ERR_IN_CALLBACK;
+        SoundHandleTable::remove(system.getHandle());
+        delete &system;
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_System_GetChannelsPlaying(FMOD_SYSTEM* systemHandle, int* channels) {
     if (!channels)
         return FMOD_ERR_NULL_POINTER;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result == FMOD_OK)
-        *channels = system->countPlaying();
-    return result;
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        *channels = system.countPlaying();
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_System_CreateChannelGroup(FMOD_SYSTEM* systemHandle, const char* name,
                                            FMOD_CHANNELGROUP** group) {
     if (!group)
         return FMOD_ERR_NULL_POINTER;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result != FMOD_OK)
-        return result;
-    SoundChannelGroup* created = system->createGroup(name ? name : "");
-    *group = SoundHandleTable::toHandle<FMOD_CHANNELGROUP>(created->getHandle());
-    return FMOD_OK;
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        SoundChannelGroup* created = system.createGroup(name ? name : "");
+        *group = SoundHandleTable::toHandle<FMOD_CHANNELGROUP>(created->getHandle());
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_System_GetMasterChannelGroup(FMOD_SYSTEM* systemHandle,
                                               FMOD_CHANNELGROUP** group) {
     if (!group)
         return FMOD_ERR_NULL_POINTER;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result == FMOD_OK)
-        *group = SoundHandleTable::toHandle<FMOD_CHANNELGROUP>(system->getMaster().getHandle());
-    return result;
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        *group = SoundHandleTable::toHandle<FMOD_CHANNELGROUP>(system.getMaster().getHandle());
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_ChannelGroup_AddGroup(FMOD_CHANNELGROUP* groupHandle,
                                        FMOD_CHANNELGROUP* childHandle) {
-    SoundChannelGroup* group = nullptr;
-    SoundChannelGroup* child = nullptr;
-    SoundSystem* system = nullptr;
-    SoundSystem* childSystem = nullptr;
-    FMOD_RESULT result = resolve(groupHandle, Kind::Group, group, system);
-    if (result == FMOD_OK)
-        result = resolve(childHandle, Kind::Group, child, childSystem);
-    if (result != FMOD_OK)
-        return result;
-    if (system != childSystem)
-        return FMOD_ERR_WRONG_SYSTEM;
-    system->makeCurrent();
-    return system->addGroup(*group, *child);
+    return with<SoundChannelGroup>(groupHandle, [&](SoundChannelGroup& group, SoundSystem& system) {
+        return with<SoundChannelGroup>(childHandle,
+                                       [&](SoundChannelGroup& child, SoundSystem& childSystem) {
+                                           if (&system != &childSystem)
+                                               return FMOD_ERR_WRONG_SYSTEM;
+                                           system.makeCurrent();
+                                           return system.addGroup(group, child);
+                                       });
+    });
 }
 
 FMOD_RESULT FMOD_ChannelGroup_Release(FMOD_CHANNELGROUP* groupHandle) {
-    SoundChannelGroup* group = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(groupHandle, Kind::Group, group, system);
-    return result == FMOD_OK ? system->releaseGroup(*group) : result;
+    return with<SoundChannelGroup>(groupHandle, [](SoundChannelGroup& group, SoundSystem& system) {
+        return system.releaseGroup(group);
+    });
 }
 
 FMOD_RESULT FMOD_ChannelGroup_SetPaused(FMOD_CHANNELGROUP* groupHandle, FMOD_BOOL paused) {
-    SoundChannelGroup* group = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(groupHandle, Kind::Group, group, system);
-    if (result != FMOD_OK)
-        return result;
-    // Mix up to now first: the pause (or the resume) takes effect from this moment.
-    system->catchUp();
-    group->paused = paused != 0;
-    system->refreshMix();
-    return FMOD_OK;
+    return with<SoundChannelGroup>(groupHandle, [&](SoundChannelGroup& group, SoundSystem& system) {
+        // Mix up to now first: the pause (or the resume) takes effect from this moment.
+        system.catchUp();
+        group.paused = paused != 0;
+        system.refreshMix();
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_ChannelGroup_GetPaused(FMOD_CHANNELGROUP* groupHandle, FMOD_BOOL* paused) {
-    if (!paused)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannelGroup* group = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(groupHandle, Kind::Group, group, system);
-    if (result == FMOD_OK)
-        *paused = group->paused;
-    return result;
+    return get<SoundChannelGroup>(groupHandle, paused,
+                                  [](SoundChannelGroup& group) { return group.paused; });
 }
 
 FMOD_RESULT FMOD_ChannelGroup_SetVolume(FMOD_CHANNELGROUP* groupHandle, float volume) {
-    SoundChannelGroup* group = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(groupHandle, Kind::Group, group, system);
-    if (result != FMOD_OK)
-        return result;
-    if (!validVolume(volume))
-        return FMOD_ERR_BAD_ARGUMENT;
-    group->volume = volume;
-    system->refreshMix();
-    return FMOD_OK;
+    return with<SoundChannelGroup>(groupHandle, [&](SoundChannelGroup& group, SoundSystem& system) {
+        if (!validVolume(volume))
+            return FMOD_ERR_BAD_ARGUMENT;
+        group.volume = volume;
+        system.refreshMix();
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_ChannelGroup_GetVolume(FMOD_CHANNELGROUP* groupHandle, float* volume) {
-    if (!volume)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannelGroup* group = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(groupHandle, Kind::Group, group, system);
-    if (result == FMOD_OK)
-        *volume = group->volume;
-    return result;
+    return get<SoundChannelGroup>(groupHandle, volume,
+                                  [](SoundChannelGroup& group) { return group.volume; });
 }
 
 FMOD_RESULT FMOD_System_CreateSound(FMOD_SYSTEM* system, const char* path, FMOD_MODE mode,
@@ -302,107 +281,78 @@ FMOD_RESULT FMOD_System_CreateStream(FMOD_SYSTEM* system, const char* path, FMOD
 }
 
 FMOD_RESULT FMOD_Sound_SetMode(FMOD_SOUND* soundHandle, FMOD_MODE mode) {
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result == FMOD_OK)
-        result = SoundData::checkMode(mode);
-    if (result == FMOD_OK)
-        sound->setMode(mode);
-    return result;
+    return with<SoundData>(soundHandle, [&](SoundData& sound, SoundSystem&) {
+        FMOD_RESULT result = SoundData::checkMode(mode);
+        if (result == FMOD_OK)
+            sound.setMode(mode);
+        return result;
+    });
 }
 
 FMOD_RESULT FMOD_Sound_GetMode(FMOD_SOUND* soundHandle, FMOD_MODE* mode) {
-    if (!mode)
-        return FMOD_ERR_NULL_POINTER;
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result == FMOD_OK)
-        *mode = sound->getMode();
-    return result;
+    return get<SoundData>(soundHandle, mode, [](SoundData& sound) { return sound.getMode(); });
 }
 
 FMOD_RESULT FMOD_Sound_SetLoopCount(FMOD_SOUND* soundHandle, int loopCount) {
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result != FMOD_OK)
-        return result;
-    if (loopCount < -1)
-        return FMOD_ERR_BAD_ARGUMENT;
-    sound->setLoopCount(loopCount);
-    return FMOD_OK;
+    return with<SoundData>(soundHandle, [&](SoundData& sound, SoundSystem&) {
+        if (loopCount < -1)
+            return FMOD_ERR_BAD_ARGUMENT;
+        sound.setLoopCount(loopCount);
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_Sound_GetLoopCount(FMOD_SOUND* soundHandle, int* loopCount) {
-    if (!loopCount)
-        return FMOD_ERR_NULL_POINTER;
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result == FMOD_OK)
-        *loopCount = sound->getLoopCount();
-    return result;
+    return get<SoundData>(soundHandle, loopCount,
+                          [](SoundData& sound) { return sound.getLoopCount(); });
 }
 
 FMOD_RESULT FMOD_Sound_SetLoopPoints(FMOD_SOUND* soundHandle, unsigned int loopStart,
                                      FMOD_TIMEUNIT loopStartUnit, unsigned int loopEnd,
                                      FMOD_TIMEUNIT loopEndUnit) {
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result != FMOD_OK)
-        return result;
-    std::int64_t start = 0;
-    std::int64_t end = 0;
-    if (!sound->toFrames(loopStart, loopStartUnit, start) ||
-        !sound->toFrames(loopEnd, loopEndUnit, end))
-        return FMOD_ERR_NOT_SUPPORTED;
-    return sound->setLoopPoints(start, end);
+    return with<SoundData>(soundHandle, [&](SoundData& sound, SoundSystem&) {
+        std::int64_t start = 0;
+        std::int64_t end = 0;
+        if (!sound.toFrames(loopStart, loopStartUnit, start) ||
+            !sound.toFrames(loopEnd, loopEndUnit, end))
+            return FMOD_ERR_NOT_SUPPORTED;
+        return sound.setLoopPoints(start, end);
+    });
 }
 
 FMOD_RESULT FMOD_Sound_GetLoopPoints(FMOD_SOUND* soundHandle, unsigned int* loopStart,
                                      FMOD_TIMEUNIT loopStartUnit, unsigned int* loopEnd,
                                      FMOD_TIMEUNIT loopEndUnit) {
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result != FMOD_OK)
-        return result;
-    unsigned int start = 0;
-    unsigned int end = 0;
-    if (!sound->fromFrames(sound->getLoopStart(), loopStartUnit, start) ||
-        !sound->fromFrames(sound->getLoopEnd(), loopEndUnit, end))
-        return FMOD_ERR_NOT_SUPPORTED;
-    // Either output may be left out.
-    if (loopStart)
-        *loopStart = start;
-    if (loopEnd)
-        *loopEnd = end;
-    return FMOD_OK;
+    return with<SoundData>(soundHandle, [&](SoundData& sound, SoundSystem&) {
+        unsigned int start = 0;
+        unsigned int end = 0;
+        if (!sound.fromFrames(sound.getLoopStart(), loopStartUnit, start) ||
+            !sound.fromFrames(sound.getLoopEnd(), loopEndUnit, end))
+            return FMOD_ERR_NOT_SUPPORTED;
+        // Either output may be left out.
+        if (loopStart)
+            *loopStart = start;
+        if (loopEnd)
+            *loopEnd = end;
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_Sound_GetLength(FMOD_SOUND* soundHandle, unsigned int* length,
                                  FMOD_TIMEUNIT unit) {
     if (!length)
         return FMOD_ERR_NULL_POINTER;
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result != FMOD_OK)
-        return result;
-    return sound->fromFrames(sound->getFrameCount(), unit, *length) ? FMOD_OK
-                                                                    : FMOD_ERR_NOT_SUPPORTED;
+    return with<SoundData>(soundHandle, [&](SoundData& sound, SoundSystem&) {
+        return sound.fromFrames(sound.getFrameCount(), unit, *length) ? FMOD_OK
+                                                                      : FMOD_ERR_NOT_SUPPORTED;
+    });
 }
 
 FMOD_RESULT FMOD_Sound_Release(FMOD_SOUND* soundHandle) {
-    SoundData* sound = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(soundHandle, Kind::Sound, sound, system);
-    if (result == FMOD_OK)
-        system->releaseSound(*sound);
-    return result;
+    return with<SoundData>(soundHandle, [](SoundData& sound, SoundSystem& system) {
+        system.releaseSound(sound);
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_System_PlaySound(FMOD_SYSTEM* systemHandle, FMOD_CHANNELINDEX channelIndex,
@@ -410,173 +360,118 @@ FMOD_RESULT FMOD_System_PlaySound(FMOD_SYSTEM* systemHandle, FMOD_CHANNELINDEX c
                                   FMOD_CHANNEL** channel) {
     if (channel)
         *channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolveSystem(systemHandle, system);
-    if (result != FMOD_OK)
-        return result;
-    SoundData* sound = nullptr;
-    SoundSystem* soundSystem = nullptr;
-    result = resolve(soundHandle, Kind::Sound, sound, soundSystem);
-    if (result != FMOD_OK)
-        return result;
-    if (soundSystem != system)
-        return FMOD_ERR_WRONG_SYSTEM;
-    system->makeCurrent();
-    SoundChannel* started = nullptr;
-    result = system->play(channelIndex, *sound, paused != 0, started);
-    if (result == FMOD_OK && channel)
-        *channel = SoundHandleTable::toHandle<FMOD_CHANNEL>(started->getHandle());
-    return result;
+    return withReadySystem(systemHandle, [&](SoundSystem& system) {
+        return with<SoundData>(soundHandle, [&](SoundData& sound, SoundSystem& soundSystem) {
+            if (&soundSystem != &system)
+                return FMOD_ERR_WRONG_SYSTEM;
+            system.makeCurrent();
+            SoundChannel* started = nullptr;
+            FMOD_RESULT result = system.play(channelIndex, sound, paused != 0, started);
+            if (result == FMOD_OK && channel)
+                *channel = SoundHandleTable::toHandle<FMOD_CHANNEL>(started->getHandle());
+            return result;
+        });
+    });
 }
 
 FMOD_RESULT FMOD_Channel_SetCallback(FMOD_CHANNEL* channelHandle, FMOD_CHANNEL_CALLBACKTYPE type,
                                      FMOD_CHANNEL_CALLBACK callback, int userValue) {
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result != FMOD_OK)
-        return result;
-    if (type != FMOD_CHANNEL_CALLBACKTYPE_END)
-        return FMOD_ERR_NOT_SUPPORTED;
-    channel->endCallback = callback;
-    channel->callbackValue = userValue;
-    return FMOD_OK;
+    return with<SoundChannel>(channelHandle, [&](SoundChannel& channel, SoundSystem&) {
+        if (type != FMOD_CHANNEL_CALLBACKTYPE_END)
+            return FMOD_ERR_NOT_SUPPORTED;
+        channel.endCallback = callback;
+        channel.callbackValue = userValue;
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_Channel_SetChannelGroup(FMOD_CHANNEL* channelHandle,
                                          FMOD_CHANNELGROUP* groupHandle) {
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result != FMOD_OK)
-        return result;
-    SoundChannelGroup* group = &system->getMaster();
-    if (groupHandle) {
-        SoundSystem* groupSystem = nullptr;
-        result = resolve(groupHandle, Kind::Group, group, groupSystem);
-        if (result != FMOD_OK)
-            return result;
-        if (groupSystem != system)
-            return FMOD_ERR_WRONG_SYSTEM;
-        system->makeCurrent();
-    }
-    system->catchUp();
-    channel->setGroup(*group);
-    return FMOD_OK;
+    return with<SoundChannel>(channelHandle, [&](SoundChannel& channel, SoundSystem& system) {
+        auto join = [&](SoundChannelGroup& group) {
+            system.catchUp();
+            channel.setGroup(group);
+            return FMOD_OK;
+        };
+        if (!groupHandle)
+            return join(system.getMaster());
+        return with<SoundChannelGroup>(groupHandle,
+                                       [&](SoundChannelGroup& group, SoundSystem& groupSystem) {
+                                           if (&groupSystem != &system)
+                                               return FMOD_ERR_WRONG_SYSTEM;
+                                           system.makeCurrent();
+                                           return join(group);
+                                       });
+    });
 }
 
 FMOD_RESULT FMOD_Channel_GetChannelGroup(FMOD_CHANNEL* channelHandle, FMOD_CHANNELGROUP** group) {
-    if (!group)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result == FMOD_OK)
-        *group = SoundHandleTable::toHandle<FMOD_CHANNELGROUP>(channel->getGroup()->getHandle());
-    return result;
+    return get<SoundChannel>(channelHandle, group, [](SoundChannel& channel) {
+        return SoundHandleTable::toHandle<FMOD_CHANNELGROUP>(channel.getGroup()->getHandle());
+    });
 }
 
 FMOD_RESULT FMOD_Channel_IsPlaying(FMOD_CHANNEL* channelHandle, FMOD_BOOL* isPlaying) {
-    if (!isPlaying)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result == FMOD_OK)
-        *isPlaying = !channel->hasPlayedOut();
-    return result;
+    return get<SoundChannel>(channelHandle, isPlaying, [](SoundChannel& channel) {
+        return static_cast<FMOD_BOOL>(!channel.hasPlayedOut());
+    });
 }
 
 FMOD_RESULT FMOD_Channel_Stop(FMOD_CHANNEL* channelHandle) {
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result == FMOD_OK)
-        system->stop(*channel);
-    return result;
+    return with<SoundChannel>(channelHandle, [](SoundChannel& channel, SoundSystem& system) {
+        system.stop(channel);
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_Channel_SetPaused(FMOD_CHANNEL* channelHandle, FMOD_BOOL paused) {
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result != FMOD_OK)
-        return result;
-    system->catchUp();
-    channel->paused = paused != 0;
-    channel->applyMix();
-    return FMOD_OK;
+    return with<SoundChannel>(channelHandle, [&](SoundChannel& channel, SoundSystem& system) {
+        system.catchUp();
+        channel.paused = paused != 0;
+        channel.applyMix();
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_Channel_GetPaused(FMOD_CHANNEL* channelHandle, FMOD_BOOL* paused) {
-    if (!paused)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result == FMOD_OK)
-        *paused = channel->paused;
-    return result;
+    return get<SoundChannel>(channelHandle, paused,
+                             [](SoundChannel& channel) { return channel.paused; });
 }
 
 FMOD_RESULT FMOD_Channel_SetVolume(FMOD_CHANNEL* channelHandle, float volume) {
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result != FMOD_OK)
-        return result;
-    if (!validVolume(volume))
-        return FMOD_ERR_BAD_ARGUMENT;
-    channel->volume = volume;
-    channel->applyMix();
-    return FMOD_OK;
+    return with<SoundChannel>(channelHandle, [&](SoundChannel& channel, SoundSystem&) {
+        if (!validVolume(volume))
+            return FMOD_ERR_BAD_ARGUMENT;
+        channel.volume = volume;
+        channel.applyMix();
+        return FMOD_OK;
+    });
 }
 
 FMOD_RESULT FMOD_Channel_GetVolume(FMOD_CHANNEL* channelHandle, float* volume) {
-    if (!volume)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result == FMOD_OK)
-        *volume = channel->volume;
-    return result;
+    return get<SoundChannel>(channelHandle, volume,
+                             [](SoundChannel& channel) { return channel.volume; });
 }
 
 FMOD_RESULT FMOD_Channel_GetMixVolume(FMOD_CHANNEL* channelHandle, float* volume) {
-    if (!volume)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result == FMOD_OK)
-        *volume = channel->getSourceGain();
-    return result;
+    return get<SoundChannel>(channelHandle, volume,
+                             [](SoundChannel& channel) { return channel.getSourceGain(); });
 }
 
 FMOD_RESULT FMOD_Channel_GetMixPaused(FMOD_CHANNEL* channelHandle, FMOD_BOOL* paused) {
-    if (!paused)
-        return FMOD_ERR_NULL_POINTER;
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result == FMOD_OK)
-        *paused = channel->isSourceHeld();
-    return result;
+    return get<SoundChannel>(channelHandle, paused,
+                             [](SoundChannel& channel) { return channel.isSourceHeld(); });
 }
 
 FMOD_RESULT FMOD_Channel_GetPosition(FMOD_CHANNEL* channelHandle, unsigned int* position,
                                      FMOD_TIMEUNIT unit) {
     if (!position)
         return FMOD_ERR_NULL_POINTER;
-    SoundChannel* channel = nullptr;
-    SoundSystem* system = nullptr;
-    FMOD_RESULT result = resolve(channelHandle, Kind::Channel, channel, system);
-    if (result != FMOD_OK)
-        return result;
-    return channel->getSound()->fromFrames(channel->getPositionFrames(), unit, *position)
-               ? FMOD_OK
-               : FMOD_ERR_NOT_SUPPORTED;
+    return with<SoundChannel>(channelHandle, [&](SoundChannel& channel, SoundSystem&) {
+        return channel.getSound()->fromFrames(channel.getPositionFrames(), unit, *position)
+                   ? FMOD_OK
+                   : FMOD_ERR_NOT_SUPPORTED;
+    });
 }
 
 } // extern "C"

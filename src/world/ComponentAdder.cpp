@@ -8,26 +8,10 @@
 #include "world/EntityTemplateManager.h"
 #include "world/SceneManager.h"
 
-#include <set>
-
-namespace {
-
-// The scenes that already have a listening adder.
-std::set<SceneManager*>& servedScenes() {
-    static std::set<SceneManager*> scenes;
-    return scenes;
-}
-
-} // namespace
-
 ComponentAdder::ComponentAdder() : EventListener(EventType::ComponentAdderAction) {}
 
 ComponentAdder::ComponentAdder(const ComponentAdder& other)
     : Component(other), EventListener(EventType::ComponentAdderAction) {}
-
-ComponentAdder::~ComponentAdder() {
-    stopListening();
-}
 
 const std::string& ComponentAdder::getType() const {
     static const std::string type = "ComponentAdder";
@@ -43,19 +27,7 @@ Component* ComponentAdder::clone() const {
 }
 
 void ComponentAdder::managerChanged(SceneManager* newManager, SceneManager*) {
-    stopListening();
-    if (newManager && servedScenes().insert(newManager).second) {
-        newManager->addListener(this);
-        listeningTo = newManager;
-    }
-}
-
-void ComponentAdder::stopListening() {
-    if (!listeningTo)
-        return;
-    listeningTo->removeListener(this);
-    servedScenes().erase(listeningTo);
-    listeningTo = nullptr;
+    slot.follow(newManager);
 }
 
 void ComponentAdder::handleEvent(const EventPtr& event) {

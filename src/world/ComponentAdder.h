@@ -2,6 +2,7 @@
 
 #include "core/EventListener.h"
 #include "world/Component.h"
+#include "world/SceneListenerSlot.h"
 
 class ComponentAdderActionEvent;
 
@@ -11,7 +12,6 @@ class ComponentAdder : public Component, public EventListener {
 public:
     ComponentAdder();
     ComponentAdder(const ComponentAdder& other);
-    ~ComponentAdder() override;
 
     const std::string& getType() const override;
     Component* createNew(const ParamList& params) const override;
@@ -20,12 +20,11 @@ public:
     void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
     void handleEvent(const EventPtr& event) override;
 
-    bool isListening() const { return listeningTo != nullptr; }
+    bool isListening() const { return slot.isListening(); }
 
 private:
-    void stopListening();
     // Makes the component from the event's template and attaches it; a refused one is deleted.
     void addFromTemplate(Entity* target, const ComponentAdderActionEvent& action);
 
-    SceneManager* listeningTo = nullptr;
+    SceneListenerSlot slot{*this};
 };

@@ -4,18 +4,6 @@
 #include "world/SceneManager.h"
 #include "world/ScriptRunnerActionEvent.h"
 
-#include <set>
-
-namespace {
-
-// The scenes that already have a listening runner.
-std::set<SceneManager*>& servedScenes() {
-    static std::set<SceneManager*> scenes;
-    return scenes;
-}
-
-} // namespace
-
 const std::string ScriptRunner::typeName = "ScriptRunner";
 
 ScriptRunner::ScriptRunner() : EventListener(EventType::ScriptRunnerAction) {}
@@ -23,28 +11,12 @@ ScriptRunner::ScriptRunner() : EventListener(EventType::ScriptRunnerAction) {}
 ScriptRunner::ScriptRunner(const ScriptRunner& other)
     : Component(other), EventListener(EventType::ScriptRunnerAction) {}
 
-ScriptRunner::~ScriptRunner() {
-    stopListening();
-}
-
 Component* ScriptRunner::createNew(const ParamList&) const {
     return new ScriptRunner();
 }
 
 void ScriptRunner::managerChanged(SceneManager* newManager, SceneManager*) {
-    stopListening();
-    if (newManager && servedScenes().insert(newManager).second) {
-        newManager->addListener(this);
-        listeningTo = newManager;
-    }
-}
-
-void ScriptRunner::stopListening() {
-    if (!listeningTo)
-        return;
-    listeningTo->removeListener(this);
-    servedScenes().erase(listeningTo);
-    listeningTo = nullptr;
+    slot.follow(newManager);
 }
 
 void ScriptRunner::handleEvent(const EventPtr& event) {

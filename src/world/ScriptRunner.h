@@ -2,6 +2,7 @@
 
 #include "core/EventListener.h"
 #include "world/Component.h"
+#include "world/SceneListenerSlot.h"
 
 // Starts runs of event scripts in its scene on ScriptRunnerActionEvents sent to the scene's event
 // manager. Only the first runner to enter a scene listens there; later ones in the same scene
@@ -12,7 +13,6 @@ public:
 
     ScriptRunner();
     ScriptRunner(const ScriptRunner& other);
-    ~ScriptRunner() override;
 
     const std::string& getType() const override { return typeName; }
     Component* createNew(const ParamList& params) const override;
@@ -21,10 +21,8 @@ public:
     void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
     void handleEvent(const EventPtr& event) override;
 
-    bool isListening() const { return listeningTo != nullptr; }
+    bool isListening() const { return slot.isListening(); }
 
 private:
-    void stopListening();
-
-    SceneManager* listeningTo = nullptr;
+    SceneListenerSlot slot{*this};
 };

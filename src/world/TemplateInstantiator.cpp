@@ -8,18 +8,6 @@
 #include "world/SceneTemplateManager.h"
 #include "world/TemplateInstantiationActionEvent.h"
 
-#include <set>
-
-namespace {
-
-// The scenes that already have a listening instantiator.
-std::set<SceneManager*>& servedScenes() {
-    static std::set<SceneManager*> scenes;
-    return scenes;
-}
-
-} // namespace
-
 const std::string TemplateInstantiator::typeName = "TemplateInstantiator";
 
 TemplateInstantiator::TemplateInstantiator()
@@ -28,28 +16,12 @@ TemplateInstantiator::TemplateInstantiator()
 TemplateInstantiator::TemplateInstantiator(const TemplateInstantiator& other)
     : Component(other), EventListener(EventType::TemplateInstantiationAction) {}
 
-TemplateInstantiator::~TemplateInstantiator() {
-    stopListening();
-}
-
 Component* TemplateInstantiator::createNew(const ParamList&) const {
     return new TemplateInstantiator();
 }
 
 void TemplateInstantiator::managerChanged(SceneManager* newManager, SceneManager*) {
-    stopListening();
-    if (newManager && servedScenes().insert(newManager).second) {
-        newManager->addListener(this);
-        listeningTo = newManager;
-    }
-}
-
-void TemplateInstantiator::stopListening() {
-    if (!listeningTo)
-        return;
-    listeningTo->removeListener(this);
-    servedScenes().erase(listeningTo);
-    listeningTo = nullptr;
+    slot.follow(newManager);
 }
 
 void TemplateInstantiator::handleEvent(const EventPtr& event) {

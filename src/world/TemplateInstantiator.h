@@ -2,6 +2,7 @@
 
 #include "core/EventListener.h"
 #include "world/Component.h"
+#include "world/SceneListenerSlot.h"
 
 class TemplateInstantiationActionEvent;
 
@@ -15,7 +16,6 @@ public:
 
     TemplateInstantiator();
     TemplateInstantiator(const TemplateInstantiator& other);
-    ~TemplateInstantiator() override;
 
     const std::string& getType() const override { return typeName; }
     Component* createNew(const ParamList& params) const override;
@@ -24,14 +24,13 @@ public:
     void managerChanged(SceneManager* newManager, SceneManager* oldManager) override;
     void handleEvent(const EventPtr& event) override;
 
-    bool isListening() const { return listeningTo != nullptr; }
+    bool isListening() const { return slot.isListening(); }
 
 private:
-    void stopListening();
     void instantiateEntity(const TemplateInstantiationActionEvent& action, SceneManager& scene);
     void instantiateScene(const TemplateInstantiationActionEvent& action, SceneManager& scene);
     // The node of the entity named parent in the scene, or null.
     static SceneNode* parentNode(const std::string& parent, SceneManager& scene);
 
-    SceneManager* listeningTo = nullptr;
+    SceneListenerSlot slot{*this};
 };

@@ -11,15 +11,6 @@ bool parse(std::vector<const char*> words, VideoMode& settings) {
 }
 } // namespace
 
-TEST(CommandLine, DefaultsToAWindowAtTheDesktopDepth) {
-    VideoMode settings = defaultVideoMode();
-    ASSERT_TRUE(parse({}, settings));
-    EXPECT_EQ(1024u, settings.width);
-    EXPECT_EQ(768u, settings.height);
-    EXPECT_EQ(0u, settings.bitDepth);
-    EXPECT_FALSE(settings.fullScreen);
-}
-
 TEST(CommandLine, ReadsPairsAndLaterRepetitionsWin) {
     VideoMode settings = defaultVideoMode();
     ASSERT_TRUE(parse({"-width", "640", "-fs", "1", "-width", "800", "-depth", "16"}, settings));
@@ -39,9 +30,4 @@ TEST(CommandLine, RefusesUnknownOptionsBadValuesAndMissingValues) {
         VideoMode settings = defaultVideoMode();
         EXPECT_FALSE(parse(words, settings)) << words[0];
     }
-}
-
-TEST(CommandLine, UsageTextNamesTheProgram) {
-    EXPECT_EQ("Usage: ./game [-width number] [-height number] [-depth number] [-fs 1/0]\n",
-              usageText("./game"));
 }

@@ -112,6 +112,20 @@ TEST(TypeRegistry, AnswersOnlyTheNamesDataFilesUse) {
     expectOnlyKnownNames(events, eventNames);
 }
 
+// Templates copy their prototypes: a copy of another class (a derived type cloning as its base)
+// would turn every entity made from data into the wrong thing.
+TEST(TypeRegistry, EveryRegisteredPrototypeCopiesAsItsOwnType) {
+    EventFactory events;
+    registerEventTypes(events);
+    ComponentFactory components;
+    registerComponentTypes(components);
+    for (const std::string& name : events.registeredNames())
+        EXPECT_EQ(name,
+                  std::unique_ptr<FactoryEvent>(events.prototype(name)->clone(1.0))->getType());
+    for (const std::string& name : components.registeredNames())
+        EXPECT_EQ(name, std::unique_ptr<Component>(components.prototype(name)->clone())->getType());
+}
+
 TEST(TypeRegistry, UnknownEventNamesRaiseAndKnownOnesReadTheirParameters) {
     EventFactory factory;
     registerEventTypes(factory);

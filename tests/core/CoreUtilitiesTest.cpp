@@ -1,6 +1,5 @@
 #include "core/LogManager.h"
 #include "core/ParamList.h"
-#include "core/PointerValidator.h"
 #include "core/Singleton.h"
 #include "core/Vector2.h"
 
@@ -30,32 +29,24 @@ std::string messageOf(const std::function<void()>& action) {
 class Gadget : public Singleton<Gadget> {};
 } // namespace
 
-TEST(ParamList, ConvertsNumbersFromTheirLeadingDigitsOnly) {
+TEST(ParamList, ConvertsFromTheLeadingTextAndKeepsTheTargetOnFailure) {
     ParamList params;
-    params.set("count", " 42abc");
-    params.set("word", "abc");
-    int count = 0;
-    EXPECT_EQ(ParamList::Found, params.get("count", count));
-    EXPECT_EQ(42, count);
-    int word = 7;
-    EXPECT_EQ(ParamList::NotConvertible, params.get("word", word));
-    EXPECT_EQ(7, word);
-    EXPECT_EQ(ParamList::NotFound, params.get("missing", word));
-    EXPECT_EQ(7, word);
-}
-
-TEST(ParamList, BoolIsTrueOnlyForLowerCaseTrue) {
-    ParamList params;
-    params.set("a", "true");
-    params.set("b", "True");
-    params.set("c", "1");
-    bool a = false, b = true, c = true;
-    params.get("a", a);
-    params.get("b", b);
-    params.get("c", c);
-    EXPECT_TRUE(a);
-    EXPECT_FALSE(b);
-    EXPECT_FALSE(c);
+    for (const char* name : {"count", "word", "true", "True", "one"})
+        params.set(name, std::string(name) == "count" ? " 42abc" : name);
+    params.set("one", "1");
+    int number = 7;
+    EXPECT_EQ(ParamList::NotConvertible, params.get("word", number));
+    EXPECT_EQ(ParamList::NotFound, params.get("missing", number));
+    EXPECT_EQ(7, number);
+    EXPECT_EQ(ParamList::Found, params.get("count", number));
+    EXPECT_EQ(42, number);
+    // Only the lower-case word is true.
+    bool flags[3] = {false, true, true};
+    params.get("true", flags[0]);
+    params.get("True", flags[1]);
+    params.get("one", flags[2]);
+    EXPECT_TRUE(flags[0]);
+    EXPECT_FALSE(flags[1] || flags[2]);
 }
 
 TEST(ParamList, RequiredLookupsRaiseWithContextAndTypeName) {
@@ -85,7 +76,6 @@ TEST(Singleton, SecondConstructionAndNullAccessRaise) {
                                  }).find("Error: attempt to dereference singleton"));
     {
         Gadget first;
-        EXPECT_EQ(&first, &Gadget::getSingleton());
         std::string message = messageOf([] { Gadget second; });
         EXPECT_EQ(0u, message.find("Error: attempt to reconstruct singleton "));
         EXPECT_EQ('!', message.back());
@@ -93,25 +83,22 @@ TEST(Singleton, SecondConstructionAndNullAccessRaise) {
     EXPECT_EQ(nullptr, Gadget::getSingletonPtr());
 }
 
-TEST(PointerValidator, AnswersForLiveAddressesOnly) {
-    int a = 0, b = 0;
-    PointerValidator<int>::add(&a);
-    EXPECT_TRUE(PointerValidator<int>::isValid(&a));
-    EXPECT_FALSE(PointerValidator<int>::isValid(&b));
-    PointerValidator<int>::remove(&a);
-    EXPECT_FALSE(PointerValidator<int>::isValid(&a));
-}
-
-TEST(LogManager, FiltersByLevelAndClosesWithAFinalLine) {
+// Subsystems keep the pointer openLog gave them; opening the name again must not free it.
+TEST(LogManager, FiltersByLevelReopensByNameAndClosesWithAFinalLine) {
     {
         LogManager logs;
-        LogFile* log = logs.openLog("CoreUtilitiesTestLog.txt", 1, false, true);
+        LogFile* log = logs.openLog("CoreUtilitiesTestLog.txt", 1, false, false);
         log->write("hidden detail", 0);
+        log->write("before", 1);
+        EXPECT_EQ(log, logs.openLog("CoreUtilitiesTestLog.txt", 0, false, true));
+        log->write("after", 1);
         logs.write("shown information", 1);
     }
     std::string text = readFile("CoreUtilitiesTestLog.txt");
     EXPECT_EQ(0u, text.find("CoreUtilitiesTestLog.txt: Logging file generated on "));
     EXPECT_EQ(std::string::npos, text.find("hidden detail"));
-    EXPECT_NE(std::string::npos, text.find(": shown information\n"));
+    for (const char* line : {": before\n", ": after\n", ": shown information\n"})
+        EXPECT_NE(std::string::npos, text.find(line)) << line;
     EXPECT_NE(std::string::npos, text.find(": Log File Closed.\n"));
+    EXPECT_EQ(text.find("Log File Closed."), text.rfind("Log File Closed."));
 }

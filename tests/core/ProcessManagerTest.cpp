@@ -1,4 +1,5 @@
 #include "core/MasterProcessManager.h"
+#include "core/myexception.h"
 #include "support/RecordingProcess.h"
 
 #include <gtest/gtest.h>
@@ -7,10 +8,12 @@ namespace {
 constexpr double step = 0.016;
 }
 
-TEST(ProcessManager, UpdatesChildrenInInsertionOrderAndSumsTime) {
+// A child calling its manager's update again from inside the pass changes nothing.
+TEST(ProcessManager, UpdatesChildrenInInsertionOrderOncePerPass) {
     std::vector<std::string> journal;
     ProcessManager manager;
     RecordingProcess first(&journal, "first"), second(&journal, "second");
+    second.onUpdate = [&] { manager.updateProcess(1.0); };
     manager.addProcess(&first);
     manager.addProcess(&second);
     manager.addProcess(&first);
@@ -35,12 +38,16 @@ TEST(ProcessManager, IntervalProcessReceivesTheSumOfItsTicks) {
 
 TEST(ProcessManager, KilledProcessIsStillUpdatedLaterInSamePassThenDetached) {
     ProcessManager manager;
-    RecordingProcess killer, victim;
-    killer.onUpdate = [&] { victim.kill(); };
+    RecordingProcess killer, victim, late;
+    killer.onUpdate = [&] {
+        victim.kill();
+        manager.addProcess(&late);
+    };
     manager.addProcess(&killer);
     manager.addProcess(&victim);
     manager.updateProcess(step);
     EXPECT_EQ(1u, victim.updates.size());
+    EXPECT_EQ(1u, late.updates.size());
     EXPECT_EQ(1, victim.removals);
     EXPECT_EQ(nullptr, victim.getManager());
     EXPECT_FALSE(victim.isKilled());
@@ -48,51 +55,96 @@ TEST(ProcessManager, KilledProcessIsStillUpdatedLaterInSamePassThenDetached) {
     EXPECT_EQ(&manager, victim.getManager());
 }
 
-TEST(ProcessManager, StandAloneProcessIsDeletedWhenReaped) {
-    ProcessManager manager;
-    bool destroyed = false;
-    auto* process = new RecordingProcess(nullptr, "", true);
-    process->onDestroy = [&] { destroyed = true; };
-    process->onUpdate = [process] { process->kill(); };
-    manager.addProcess(process);
-    manager.updateProcess(step);
-    EXPECT_TRUE(destroyed);
-    EXPECT_EQ(0u, manager.processCount());
+TEST(ProcessManager, StandAloneProcessesAreDeletedWhenReapedOrWithTheirManager) {
+    int destroyed = 0;
+    RecordingProcess owned;
+    {
+        ProcessManager manager;
+        auto* dying = new RecordingProcess(nullptr, "", true);
+        dying->onDestroy = [&] { ++destroyed; };
+        dying->onUpdate = [dying] { dying->kill(); };
+        manager.addProcess(dying);
+        manager.updateProcess(step);
+        EXPECT_EQ(1, destroyed);
+        EXPECT_EQ(0u, manager.processCount());
+        auto* lasting = new RecordingProcess(nullptr, "", true);
+        lasting->onDestroy = [&] { ++destroyed; };
+        manager.addProcess(lasting);
+        manager.addProcess(&owned);
+    }
+    EXPECT_EQ(2, destroyed);
+    EXPECT_EQ(nullptr, owned.getManager());
 }
 
-TEST(ProcessManager, ProcessAddedDuringPassRunsInThatPass) {
-    ProcessManager manager;
-    RecordingProcess adder, late;
-    adder.onUpdate = [&] { manager.addProcess(&late); };
-    manager.addProcess(&adder);
-    manager.updateProcess(step);
-    EXPECT_EQ(1u, late.updates.size());
+// Each row destroys a child at a different moment; the manager must neither touch it again nor
+// keep a slot for it.
+TEST(ProcessManager, ChildDestroyedByAnotherLeavesNoSlot) {
+    enum Moment { DuringPass, WhileReaping, OutsideAPass };
+    for (Moment moment : {DuringPass, WhileReaping, OutsideAPass}) {
+        SCOPED_TRACE(moment);
+        ProcessManager manager;
+        RecordingProcess destroyer, after;
+        auto* victim = new RecordingProcess;
+        auto destroy = [&] {
+            delete victim;
+            victim = nullptr;
+        };
+        if (moment == DuringPass)
+            destroyer.onUpdate = destroy;
+        if (moment == WhileReaping) {
+            destroyer.onUpdate = [&] { destroyer.kill(); };
+            destroyer.onRemoved = destroy;
+        }
+        manager.addProcess(&destroyer);
+        manager.addProcess(victim);
+        manager.addProcess(&after);
+        if (moment == OutsideAPass)
+            destroy();
+        manager.updateProcess(step);
+        EXPECT_EQ(1u, after.updates.size());
+        EXPECT_EQ(moment == WhileReaping ? 1u : 2u, manager.processCount());
+        manager.updateProcess(step);
+        EXPECT_EQ(2u, after.updates.size());
+    }
 }
 
-TEST(ProcessManager, SiblingDestroyedDuringPassIsNotTouched) {
-    ProcessManager manager;
-    RecordingProcess destroyer;
+// Bad data met during play raises out of the process tree; the program catches it and must still
+// be able to run on and shut down.
+TEST(ProcessManager, ErrorThrownByAChildLeavesEveryManagerUsable) {
+    auto master = std::make_unique<MasterProcessManager>();
+    auto scene = std::make_unique<ProcessManager>();
+    RecordingProcess destroyer, after;
     auto* victim = new RecordingProcess;
-    RecordingProcess after;
+    bool fail = true;
     destroyer.onUpdate = [&] {
         delete victim;
         victim = nullptr;
+        if (fail)
+            throw myexception("bad data");
     };
-    manager.addProcess(&destroyer);
-    manager.addProcess(victim);
-    manager.addProcess(&after);
-    manager.updateProcess(step);
+    master->addProcess(scene.get());
+    scene->addProcess(&destroyer);
+    scene->addProcess(victim);
+    scene->addProcess(&after);
+    EXPECT_THROW(master->updateProcess(step), myexception);
+    EXPECT_EQ(1u, master->processCount());
+    EXPECT_EQ(2u, scene->processCount());
+    fail = false;
+    master->updateProcess(step);
+    EXPECT_EQ(2u, destroyer.updates.size());
     EXPECT_EQ(1u, after.updates.size());
-    EXPECT_EQ(2u, manager.processCount());
+    master.reset();
+    EXPECT_EQ(nullptr, scene->getManager());
 }
 
-TEST(ProcessManager, TimedPauseEndsAndIndefinitePauseWaitsForResume) {
+TEST(ProcessManager, TimedPauseEndsOnTheTickThatUsesItUpAndIndefinitePauseWaits) {
     ProcessManager manager;
     RecordingProcess timed, indefinite;
     manager.addProcess(&timed);
     manager.addProcess(&indefinite);
     timed.setPaused(true);
-    timed.setPaused(true, 0.03);
+    // Exactly two ticks: the remaining time reaches 0.0 on the second.
+    timed.setPaused(true, 2 * step);
     indefinite.setPaused(true, 0.0);
     manager.updateProcess(step);
     EXPECT_TRUE(timed.isPaused());
@@ -126,42 +178,7 @@ TEST(ProcessManager, PausedSubtreeStopsItsClock) {
     EXPECT_DOUBLE_EQ(step, inside.updates[1]);
 }
 
-TEST(ProcessManager, ReentrantUpdateFromChildDoesNothing) {
-    ProcessManager manager;
-    RecordingProcess child;
-    child.onUpdate = [&] { manager.updateProcess(1.0); };
-    manager.addProcess(&child);
-    manager.updateProcess(step);
-    EXPECT_DOUBLE_EQ(step, manager.getTotalTime());
-    EXPECT_EQ(1u, child.updates.size());
-}
-
-TEST(ProcessManager, DestructionDeletesStandAloneAndDetachesOthers) {
-    RecordingProcess owned;
-    bool standAloneDestroyed = false;
-    {
-        ProcessManager manager;
-        auto* standAlone = new RecordingProcess(nullptr, "", true);
-        standAlone->onDestroy = [&] { standAloneDestroyed = true; };
-        manager.addProcess(standAlone);
-        manager.addProcess(&owned);
-    }
-    EXPECT_TRUE(standAloneDestroyed);
-    EXPECT_EQ(nullptr, owned.getManager());
-}
-
-TEST(ProcessManager, DestroyedChildLeavesItsManager) {
-    ProcessManager manager;
-    {
-        RecordingProcess shortLived;
-        manager.addProcess(&shortLived);
-    }
-    EXPECT_EQ(0u, manager.processCount());
-    manager.updateProcess(step);
-}
-
 TEST(MasterProcessManager, IsASingleton) {
     MasterProcessManager master;
-    EXPECT_EQ(&master, &MasterProcessManager::getSingleton());
     EXPECT_THROW(MasterProcessManager second, myexception);
 }

@@ -2,7 +2,6 @@
 
 #include "core/ParamList.h"
 #include "core/myexception.h"
-#include "support/RecordingListener.h"
 #include "support/ShipScene.h"
 
 #include <gtest/gtest.h>
@@ -79,15 +78,6 @@ TEST_F(ScrollingShip, BoostAddsToTheBaseSpeedsAndRestoresThem) {
     world.run(0.2);
     EXPECT_DOUBLE_EQ(controller->getDriftSpeed(), 50.0);
     EXPECT_DOUBLE_EQ(velocity().x, 90.0);
-}
-
-TEST_F(ScrollingShip, ShootQueuesTheBulletEvent) {
-    RecordingListener shots(EventType::BulletShooterAction);
-    world.ship()->addListener(&shots);
-    world.start(PlayerActionType::Shoot);
-    EXPECT_TRUE(shots.heard.empty());
-    world.tick();
-    EXPECT_EQ(shots.heard.size(), 1u);
 }
 
 TEST(ScrollingMapControllerParams, AllFourSpeedsAreRequired) {

@@ -24,8 +24,7 @@ Controller* makeController(double stepSpeed = 150.0) {
 
 class StaticShip : public ::testing::Test {
 protected:
-    explicit StaticShip(double stepSpeed = 150.0)
-        : controller(makeController(stepSpeed)), world({controller}) {}
+    StaticShip() : controller(makeController()), world({controller}) {}
 
     bool acting(const MovableAffectorPtr& affector) const {
         return world.movable()->getAffectors().count(affector) != 0;
@@ -94,21 +93,32 @@ TEST_F(StaticShip, SideStepGoesThroughSteppingAndRecoveringBackToReady) {
     EXPECT_EQ(controller->getStepState(), Controller::Ready);
     world.start(PlayerActionType::StepRight);
     EXPECT_DOUBLE_EQ(world.movable()->getVelocity().y, -150.0);
-}
-
-TEST_F(StaticShip, SideStepFollowsTheShipsOwnLeft) {
+    // Right is the ship's own right, whichever way it faces.
+    world.run(0.2);
     world.node()->setOrientation(Vector2(0.0, 1.0));
-    world.start(PlayerActionType::StepLeft);
-    EXPECT_NEAR(world.movable()->getVelocity().x, -150.0, 1e-9);
-    EXPECT_NEAR(world.movable()->getVelocity().y, 0.0, 1e-9);
+    world.start(PlayerActionType::StepRight);
+    EXPECT_NEAR(world.movable()->getVelocity().x, 150.0, 1e-9);
 }
 
-class StaticShipWithoutSteps : public StaticShip {
-protected:
-    StaticShipWithoutSteps() : StaticShip(0.0) {}
-};
+TEST(StaticShipRecovery, ReadyOnlyOnceTheRecoveryTimeIsExceeded) {
+    // The recovery time is exactly three steps' worth, as the timer adds them up.
+    double recovery = 0.0;
+    for (int step = 0; step < 3; ++step)
+        recovery += ShipScene::step;
+    auto controller = new Controller(200.0, 100.0, 300.0, 2.0, 150.0, 0.05, recovery);
+    ShipScene world({controller});
+    world.start(PlayerActionType::StepLeft);
+    world.tick(5);
+    ASSERT_EQ(controller->getStepState(), Controller::Recovering);
+    world.tick(3);
+    EXPECT_EQ(controller->getStepState(), Controller::Recovering);
+    world.tick();
+    EXPECT_EQ(controller->getStepState(), Controller::Ready);
+}
 
-TEST_F(StaticShipWithoutSteps, StepSpeedZeroDisablesSideSteps) {
+TEST(StaticShipWithoutSteps, StepSpeedZeroDisablesSideSteps) {
+    auto controller = makeController(0.0);
+    ShipScene world({controller});
     world.start(PlayerActionType::StepLeft);
     EXPECT_EQ(controller->getStepState(), Controller::Ready);
     EXPECT_TRUE(world.movable()->getAffectors().empty());
@@ -158,13 +168,11 @@ TEST_F(StaticShip, SecondBoostRestartsFromTheBaseValues) {
     // After expiry the saved values stay the base of the next boost.
     controller->boost(0.0, 0.0, 10.0, 0.0, 1.0);
     EXPECT_DOUBLE_EQ(controller->getMaxSpeed(), 310.0);
-}
-
-TEST_F(StaticShip, BoostWithoutPositiveDurationDoesNothing) {
+    world.run(1.1);
+    // No positive duration, no boost.
     controller->boost(0.0, 0.0, 100.0, 0.0, 0.0);
     controller->boost(0.0, 0.0, 100.0, 0.0, std::nan(""));
     EXPECT_DOUBLE_EQ(controller->getMaxSpeed(), 300.0);
-    EXPECT_DOUBLE_EQ(controller->getBoostTime(), -1.0);
 }
 
 TEST_F(StaticShip, ShootQueuesOneBulletEventStampedWithTheActionTime) {
@@ -181,16 +189,6 @@ TEST_F(StaticShip, ShootQueuesOneBulletEventStampedWithTheActionTime) {
     world.send(PlayerActionType::Shoot, false, 0.0);
     world.tick();
     EXPECT_EQ(shots.heard.size(), 1u);
-}
-
-TEST_F(StaticShip, ControllerIsAProcessOfTheShipsSceneAndStaysThroughAReparenting) {
-    EXPECT_EQ(controller->getManager(), &world.scene);
-    SceneNode* holder = new SceneNode();
-    world.scene.addNode(holder);
-    world.scene.removeNode(world.node());
-    holder->addChild(world.node());
-    world.tick();
-    EXPECT_EQ(controller->getManager(), &world.scene);
 }
 
 TEST_F(StaticShip, RemovedControllerStopsTheEngineAndHearsNoMoreBursts) {

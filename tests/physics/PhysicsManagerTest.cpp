@@ -1,7 +1,6 @@
 #include "PhysicsScene.h"
 
 #include "physics/CheckCollidableActionEvent.h"
-#include "physics/Circle.h"
 #include "physics/Movable.h"
 
 #include <gtest/gtest.h>
@@ -43,81 +42,63 @@ TEST_F(PhysicsManagerTest, OverlapStartsAndEndsOnceEachAndTouchingIsNotOverlap) 
     EXPECT_EQ(0u, world.physics.contactCount());
 }
 
-TEST_F(PhysicsManagerTest, MovablesMoveBeforeContactsAreTested) {
-    SceneNode* a =
-        world.add("a", {0, 0}, {PhysicsScene::box({-1, -1}, {1, 1}), new Movable(1.0, {100, 0})});
-    world.listen(a->getEntity());
-    crate("b", {4, 0});
-    EXPECT_TRUE(world.stepAndTake().empty()); // a's right edge at 2.6, b's left edge at 3
-    EXPECT_EQ((Journal{"a: start a b", "b: start a b"}), world.stepAndTake());
-}
-
-TEST_F(PhysicsManagerTest, EachCollisionReachesFirstThenSecondInTestOrder) {
-    crate("a", {0, 0});
-    crate("b", {1, 0});
-    crate("c", {0, 1});
-    EXPECT_EQ((Journal{"a: start a b", "b: start a b", "a: start a c", "c: start a c",
-                       "b: start b c", "c: start b c"}),
-              world.stepAndTake());
-}
-
 // Crossings are what happens during a step: positions are compared before and after motion.
-TEST_F(PhysicsManagerTest, LineCrossingsReportTheSideReachedAndIgnoreLandingOnTheLine) {
-    auto* lineMotion = new Movable();
-    SceneNode* line = world.add("L", {0, 0}, {new CollidableLine(CollidableLine::x), lineMotion});
-    world.listen(line->getEntity());
-    auto* motion = new Movable(1.0, {0, 125}); // 2 units a step
-    SceneNode* e = world.add("e", {5, -1}, {PhysicsScene::box({-1, -1}, {1, 1}), motion});
-    world.listen(e->getEntity());
-    EXPECT_EQ((Journal{"e: line e L 0", "L: line e L 0"}), world.stepAndTake());
-    motion->setVelocity({0, -62.5}); // 1 unit a step
-    EXPECT_TRUE(world.stepAndTake().empty());
-    ASSERT_EQ(0.0, e->getPosition().y);
-    EXPECT_EQ((Journal{"e: line e L 1", "L: line e L 1"}), world.stepAndTake());
-    motion->setVelocity({0, 0});
-    EXPECT_TRUE(world.stepAndTake().empty());
-    lineMotion->setVelocity({0, -125}); // the line passing the entity is a crossing too
-    EXPECT_EQ((Journal{"e: line e L 0", "L: line e L 0"}), world.stepAndTake());
+// Coming from exactly on the line counts as coming from either side; ending on it is no crossing.
+TEST(PhysicsManagerLines, CrossingsReportTheSideReachedAndIgnoreLandingOnTheLine) {
+    struct Case {
+        const char* what;
+        CollidableLine::Axis axis;
+        Vector2 line, lineVelocity, from, velocity; // velocities in units per step
+        int direction;                              // -1: no crossing
+    };
+    const CollidableLine::Axis x = CollidableLine::x, y = CollidableLine::y;
+    const Case cases[] = {{"up across", x, {0, 0}, {0, 0}, {5, -1}, {0, 2}, 0},
+                          {"landing on it", x, {0, 0}, {0, 0}, {5, 1}, {0, -1}, -1},
+                          {"leaving it downwards", x, {0, 0}, {0, 0}, {5, 0}, {0, -1}, 1},
+                          {"leaving it upwards", x, {0, 0}, {0, 0}, {5, 0}, {0, 1}, 0},
+                          {"line passing below", x, {0, 0}, {0, -2}, {5, -1}, {0, 0}, 0},
+                          {"right across", y, {10, 0}, {0, 0}, {9.5, 0}, {1, 0}, 2},
+                          {"left across", y, {10, 0}, {0, 0}, {10.5, 0}, {-1, 0}, 3},
+                          {"leaving it rightwards", y, {10, 0}, {0, 0}, {10, 3}, {1, 0}, 2},
+                          {"landing on a y line", y, {10, 0}, {0, 0}, {11, 0}, {-1, 0}, -1}};
+    const double perStep = 1 / PhysicsScene::step;
+    for (const Case& test : cases) {
+        PhysicsScene world;
+        SceneNode* line = world.add(
+            "L", test.line,
+            {new CollidableLine(test.axis), new Movable(1.0, test.lineVelocity * perStep)});
+        SceneNode* e = world.add(
+            "e", test.from,
+            {PhysicsScene::box({-1, -1}, {1, 1}), new Movable(1.0, test.velocity * perStep)});
+        world.listen(line->getEntity());
+        world.listen(e->getEntity());
+        const std::string heard = "line e L " + std::to_string(test.direction);
+        const Journal expected =
+            test.direction < 0 ? Journal() : Journal{"e: " + heard, "L: " + heard};
+        EXPECT_EQ(expected, world.stepAndTake()) << test.what;
+    }
 }
 
-TEST_F(PhysicsManagerTest, VerticalLinesUseXAndMovingEntitiesCrossDuringTheStep) {
-    SceneNode* line = world.add("L", {10, 0}, {new CollidableLine(CollidableLine::y)});
-    world.listen(line->getEntity());
-    SceneNode* e =
-        world.add("e", {9.5, 0}, {PhysicsScene::box({0, 0}, {1, 1}), new Movable(1.0, {50, 0})});
-    world.listen(e->getEntity());
-    EXPECT_EQ((Journal{"e: line e L 2", "L: line e L 2"}), world.stepAndTake());
-    e->getEntity()->sendEvent(
-        EventPtr(new MovableActionEvent(MovableActionEvent::SetVelocity, {-50, 0})));
-    EXPECT_EQ((Journal{"e: line e L 3", "L: line e L 3"}), world.stepAndTake());
-}
-
-TEST_F(PhysicsManagerTest, CheckAnswersAtOnceAndTheNextStepStaysQuiet) {
-    SceneNode* a = crate("a", {0, 0});
-    crate("b", {1, 0});
-    crate("far", {50, 0});
-    world.scene.sendEvent(EventPtr(new CheckCollidableActionEvent(collidableOf(a))));
-    EXPECT_EQ((Journal{"a: start a b", "b: start a b"}), world.take());
-    EXPECT_TRUE(world.stepAndTake().empty());
-
-    // Once the scene is left behind the manager no longer answers.
-    world.physics.disconnect(&world.scene);
-    a->setPosition({20, 0});
-    world.scene.sendEvent(EventPtr(new CheckCollidableActionEvent(collidableOf(a))));
-    EXPECT_TRUE(world.take().empty());
-    world.physics.checkCollidable(nullptr);
-    world.physics.connect(&world.scene);
-}
-
-TEST_F(PhysicsManagerTest, CheckPutsTheCheckedCollidableFirstAndReportsEnds) {
+// A check answers at once, with the checked collidable first, for starts and ends alike; the
+// next step then has nothing left to report.
+TEST_F(PhysicsManagerTest, CheckAnswersAtOnceWithTheCheckedCollidableFirst) {
     crate("a", {0, 0});
     SceneNode* b = crate("b", {1, 0});
-    world.physics.updateProcess(PhysicsScene::step);
-    world.take();
+    crate("far", {50, 0});
+    world.scene.sendEvent(EventPtr(new CheckCollidableActionEvent(collidableOf(b))));
+    EXPECT_EQ((Journal{"b: start b a", "a: start b a"}), world.take());
+    EXPECT_TRUE(world.stepAndTake().empty());
     b->setPosition({10, 0});
     world.physics.checkCollidable(collidableOf(b));
     EXPECT_EQ((Journal{"b: end b a", "a: end b a"}), world.take());
     EXPECT_TRUE(world.stepAndTake().empty());
+
+    // Once the scene is left behind the manager no longer answers.
+    world.physics.disconnect(&world.scene);
+    b->setPosition({1, 0});
+    world.scene.sendEvent(EventPtr(new CheckCollidableActionEvent(collidableOf(b))));
+    EXPECT_TRUE(world.take().empty());
+    world.physics.connect(&world.scene);
 }
 
 // Contacts are remembered by address: a collidable that leaves must not leave a contact behind
@@ -138,24 +119,6 @@ TEST_F(PhysicsManagerTest, ALeavingCollidableTakesItsContactsWithIt) {
     world.scene.updateProcess(PhysicsScene::step); // collects the killed node
     EXPECT_EQ(0u, world.physics.contactCount());
     EXPECT_TRUE(world.stepAndTake().empty());
-}
-
-TEST_F(PhysicsManagerTest, TracksComponentsAsTheyComeAndGo) {
-    SceneNode* parent = world.add("parent", {0, 0}, {});
-    auto* movable = new Movable(1.0, {1, 0});
-    SceneNode* child = world.add("child", {0, 0}, {movable}, parent);
-    EXPECT_FALSE(world.physics.isTracking(movable));
-    auto* topMovable = new Movable();
-    parent->getEntity()->addComponent(topMovable);
-    EXPECT_TRUE(world.physics.isTracking(topMovable));
-    auto* line = new CollidableLine();
-    child->getEntity()->addComponent(line);
-    EXPECT_TRUE(world.physics.isTracking(line));
-    delete topMovable;
-    EXPECT_FALSE(world.physics.isTracking(topMovable));
-    world.scene.removeNode(child);
-    EXPECT_FALSE(world.physics.isTracking(line));
-    delete child;
 }
 
 TEST_F(PhysicsManagerTest, ConnectingLateFindsWhatIsAlreadyThere) {

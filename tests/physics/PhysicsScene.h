@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ParamList.h"
+#include "core/myexception.h"
 #include "physics/CollidableEvent.h"
 #include "physics/CollidableLine.h"
 #include "physics/CollidableLineEvent.h"
@@ -10,6 +12,9 @@
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,3 +89,31 @@ private:
 
     std::vector<std::unique_ptr<RecordingListener>> listeners;
 };
+
+typedef std::initializer_list<std::pair<const char*, const char*>> Entries;
+
+inline ParamList params(Entries entries) {
+    ParamList list;
+    for (const auto& entry : entries)
+        list.set(entry.first, entry.second);
+    return list;
+}
+
+// Made from parameters the way data files make it, through a prototype's createNew.
+template <typename T> std::unique_ptr<T> create(Entries entries) {
+    return std::unique_ptr<T>(static_cast<T*>(T().createNew(params(entries))));
+}
+
+template <typename T> std::string creationError(Entries entries) {
+    try {
+        create<T>(entries);
+    } catch (const myexception& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+inline void expectNear(const Vector2& expected, const Vector2& actual) {
+    EXPECT_NEAR(expected.x, actual.x, 1e-9);
+    EXPECT_NEAR(expected.y, actual.y, 1e-9);
+}

@@ -64,19 +64,14 @@ protected:
 
 TEST_F(AnimatableTest, StripFramesLastTheirLengthAndABoundaryShowsTheEarlierFrame) {
     auto animatable = detached(runParams(false, "run"));
-    EXPECT_EQ("run", animatable->getCurrentName());
-    EXPECT_EQ(0, band(*animatable));
     animatable->update(0.2);
-    EXPECT_EQ(0u, animatable->getFrameIndex());
     EXPECT_EQ(0, band(*animatable));
     animatable->update(0.2001);
-    EXPECT_EQ(1u, animatable->getFrameIndex());
     EXPECT_EQ(3, band(*animatable));
-    EXPECT_DOUBLE_EQ(1.0, animatable->getTexCoords()[3]);
     animatable->update(5.0);
     EXPECT_TRUE(animatable->isFinished());
     EXPECT_DOUBLE_EQ(0.3, animatable->getElapsed());
-    EXPECT_EQ(1u, animatable->getFrameIndex());
+    EXPECT_EQ(3, band(*animatable));
 
     // A data file may start it part of the way through.
     ParamList later = runParams(true, "run");
@@ -94,14 +89,18 @@ TEST_F(AnimatableTest, LoopingAnimationWrapsAtItsTotalDuration) {
     EXPECT_FALSE(animatable->isFinished());
 }
 
-TEST_F(AnimatableTest, ZeroLengthAnimationShowsItsLastFrameLoopingOrNot) {
+TEST_F(AnimatableTest, ZeroLengthAnimationShowsItsLastFrameAndStillEndsOnce) {
     for (bool loop : {false, true}) {
         auto animatable = detached(runParams(loop, "still"));
-        EXPECT_EQ(1u, animatable->getFrameIndex()) << loop;
-        EXPECT_EQ(2, band(*animatable)) << loop;
         animatable->advance(0.016);
         EXPECT_EQ(2, band(*animatable)) << loop;
     }
+    RecordingListener listener(EventType::Animation);
+    Animatable* animatable = heardBy(listener);
+    animatable->setAnimation("still", 0.0);
+    step();
+    step();
+    EXPECT_EQ((std::vector<int>{AnimationEvent::Ended, AnimationEvent::Started}), kinds(listener));
 }
 
 TEST_F(AnimatableTest, ClockEndsANonLoopingAnimationOnceAndKeepsItsLastFrame) {
@@ -114,32 +113,31 @@ TEST_F(AnimatableTest, ClockEndsANonLoopingAnimationOnceAndKeepsItsLastFrame) {
     EXPECT_EQ("run", static_cast<const AnimationEvent&>(*listener.heard[1]).getAnimationName());
     EXPECT_EQ(3, band(*animatable));
 
-    // Restarting runs to the end again, with one more ending.
-    animatable->setAnimation("run", 0.25);
-    for (int tick = 0; tick < 10; ++tick)
-        step();
-    EXPECT_EQ(4u, listener.heard.size());
+    // Restarted after its end, even right at the end, it announces the end again.
+    animatable->setAnimation("run", 0.3);
+    step();
+    EXPECT_EQ((std::vector<int>{AnimationEvent::Started, AnimationEvent::Ended,
+                                AnimationEvent::Started, AnimationEvent::Ended}),
+              kinds(listener));
 }
 
-TEST_F(AnimatableTest, ZeroLengthAnimationStillAnnouncesItsEndOnce) {
-    RecordingListener listener(EventType::Animation);
-    Animatable* animatable = heardBy(listener);
-    animatable->setAnimation("still", 0.0);
-    step();
-    step();
-    EXPECT_EQ((std::vector<int>{AnimationEvent::Ended, AnimationEvent::Started}), kinds(listener));
-}
-
-TEST_F(AnimatableTest, AnimateAndDieRemovesItsEntityWhenTheAnimationEnds) {
+// Showing nothing (no animation yet, or cleared) is not an animation that ended.
+TEST_F(AnimatableTest, AnimateAndDieRemovesItsEntityOnlyWhenARealAnimationEnds) {
+    addEntity("idle", {Animatable::fromParams(runParams()), new AnimateAndDie});
+    Animatable* cleared = Animatable::fromParams(runParams(false, "run"));
+    addEntity("cleared", {cleared, new AnimateAndDie});
+    cleared->setAnimation("", 0.0);
     addEntity("boom", {Animatable::fromParams(runParams(false, "run")), new AnimateAndDie});
     for (int tick = 0; tick < 18; ++tick)
         step();
     ASSERT_NE(nullptr, scene->findEntity("boom"));
-    EXPECT_EQ(1u, renderer->renderableCount());
+    EXPECT_EQ(3u, renderer->renderableCount());
     for (int tick = 0; tick < 2; ++tick)
         step();
     EXPECT_EQ(nullptr, scene->findEntity("boom"));
-    EXPECT_EQ(0u, renderer->renderableCount());
+    EXPECT_NE(nullptr, scene->findEntity("idle"));
+    EXPECT_NE(nullptr, scene->findEntity("cleared"));
+    EXPECT_EQ(2u, renderer->renderableCount());
 }
 
 TEST_F(AnimatableTest, OccludedAnimationShowsOnlyItsLeftQuarter) {
@@ -153,12 +151,9 @@ TEST_F(AnimatableTest, OccludedAnimationShowsOnlyItsLeftQuarter) {
     auto bar = OccludedAnimatable::fromParams(list);
     addEntity("bar", {bar});
     drawFrame();
-    EXPECT_DOUBLE_EQ(0.25, bar->getTexCoords()[4]);
-    EXPECT_DOUBLE_EQ(-100, bar->getBoundingBox().max.x);
     EXPECT_EQ(red, worldPixel(-190, 0));
     EXPECT_EQ(red, worldPixel(-110, 0));
     EXPECT_EQ(black, worldPixel(-90, 0));
-    EXPECT_EQ(black, worldPixel(150, 0));
 
     // Running the other way keeps the right part; the geometry follows the new occlusion.
     bar->setMinPos(1.0);
@@ -198,10 +193,8 @@ TEST_F(AnimatableTest, SequenceProblemsAreLoggedAndTheirAnimationsSkipped) {
 
 TEST_F(AnimatableTest, AnimationNamesNotAddedAreRefused) {
     auto animatable = detached(params({{"zOrder", "1"}, {"animation", "walk"}}));
-    EXPECT_EQ("", animatable->getCurrentName());
     EXPECT_THROW(animatable->setAnimation("walk", 0.0), myexception);
     EXPECT_THROW(animatable->setLoop("walk", true), myexception);
-    EXPECT_NO_THROW(animatable->setLoop("", true));
     EXPECT_EQ(nullptr, animatable->renderOperation()->texture.get());
 }
 
@@ -211,7 +204,6 @@ TEST_F(AnimatableTest, ActionEventsSwitchAnimationsAndMoveThePosition) {
     AnimationActionEvent prototype;
     EventPtr start(prototype.createNew(
         params({{"action", "SetAnimation"}, {"name", "run"}, {"pos", "0.25"}, {"time", "2"}})));
-    EXPECT_EQ(2.0, start->getTime());
     entity->sendEvent(start);
     EXPECT_EQ("run", animatable->getCurrentName());
     EXPECT_EQ(3, band(*animatable));
@@ -222,22 +214,10 @@ TEST_F(AnimatableTest, ActionEventsSwitchAnimationsAndMoveThePosition) {
     EXPECT_NO_THROW(entity->sendEvent(
         EventPtr(prototype.createNew(params({{"action", "SetAnimation"}, {"name", "fly"}})))));
     EXPECT_EQ("run", animatable->getCurrentName());
-}
-
-TEST_F(AnimatableTest, ActionEventParametersAreCheckedAndCopiesKeepThem) {
-    AnimationActionEvent prototype;
     EXPECT_EQ("Invalid type for action", thrownMessage([&] {
                   delete prototype.createNew(params({{"action", "Jump"}}));
               }));
-    ParamList position = params({{"action", "SetPosition"}});
-    EXPECT_THROW(delete prototype.createNew(position), myexception);
-    position.set("pos", "1.5");
-    std::unique_ptr<FactoryEvent> made(prototype.createNew(position));
-    std::unique_ptr<FactoryEvent> copy(made->clone(4.0));
-    auto& action = static_cast<AnimationActionEvent&>(*copy);
-    EXPECT_EQ(AnimationActionEvent::SetPosition, action.getKind());
-    EXPECT_EQ(1.5, action.getPosition());
-    EXPECT_EQ(4.0, action.getTime());
+    EXPECT_THROW(delete prototype.createNew(params({{"action", "SetPosition"}})), myexception);
 }
 
 TEST_F(AnimatableTest, CloneCopiesTheAnimationsAndFollowsItsOwnClock) {
@@ -245,7 +225,6 @@ TEST_F(AnimatableTest, CloneCopiesTheAnimationsAndFollowsItsOwnClock) {
     original->update(0.25);
     std::unique_ptr<Component> copy(original->clone());
     auto& clone = static_cast<Animatable&>(*copy);
-    EXPECT_EQ("run", clone.getCurrentName());
     EXPECT_EQ(3, band(clone));
     clone.setAnimation("still", 0.0);
     EXPECT_EQ("run", original->getCurrentName());

@@ -33,16 +33,12 @@ TEST_F(AudioStreamManagerTest, StreamLifeIsLogged) {
     EXPECT_LT(created, started);
     EXPECT_LT(started, stopped);
     EXPECT_LT(stopped, released);
-    EXPECT_NE(readFile("VantorixLog.txt").find("Initialized audio stream manager."),
-              std::string::npos);
 }
 
 TEST_F(AudioStreamManagerTest, MissingStreamIsLoggedAndPlaysNothing) {
     AudioStream missing("no/such/music.ogg");
-    EXPECT_EQ(streams().getSound("no/such/music.ogg"), nullptr);
     EXPECT_NO_THROW(missing.play());
     EXPECT_FALSE(streams().isPlaying("no/such/music.ogg"));
-    EXPECT_NO_THROW(missing.stop());
     EXPECT_NE(readFile("AudioSystemLog.txt")
                   .find("Error creating stream no/such/music.ogg: " +
                         AudioManager::errorText(FMOD_ERR_FILE_MISSING) + "."),
@@ -78,15 +74,20 @@ TEST_F(AudioStreamManagerTest, MusicReleasedAndMadeAgainForTheNextScreenPlaysAtO
     EXPECT_EQ(channelsPlaying(), 1);
 }
 
-TEST_F(AudioStreamManagerTest, StreamsAreSharedAndDestroyingEitherReferenceReleasesIt) {
-    AudioStream first(music);
+TEST_F(AudioStreamManagerTest, SharedStreamPlaysOnUntilItsLastReferenceGoes) {
+    auto first = std::make_unique<AudioStream>(music);
     {
-        AudioStream second(first);
-        EXPECT_EQ(streams().getSound(music), streams().getSound(music));
-        first.play();
+        AudioStream second(*first);
+        AudioStream third(music);
+        third = second;
+        EXPECT_EQ(streams().referenceCount(music), 3u);
+        first->play();
     }
+    EXPECT_TRUE(streams().isPlaying(music));
+    run(0.1);
+    EXPECT_EQ(channelsPlaying(), 1);
+    first.reset();
     EXPECT_EQ(streams().getSound(music), nullptr);
-    EXPECT_FALSE(streams().isPlaying(music));
     run(0.016);
     EXPECT_EQ(channelsPlaying(), 0);
 }

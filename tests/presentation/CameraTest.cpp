@@ -3,6 +3,7 @@
 #include "presentation/FollowingCamera.h"
 #include "support/FontSupport.h"
 #include "support/RenderFixture.h"
+#include "support/SeamStandIns.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
@@ -12,19 +13,6 @@
 #include <memory>
 
 namespace {
-// Stands in for the gameplay seeker: the camera only reads whom it chases.
-class SeekerStandIn : public Component {
-public:
-    static const std::string& typeName() {
-        static const std::string name = "TargetSeeker";
-        return name;
-    }
-    const std::string& getType() const override { return typeName(); }
-    Component* createNew(const ParamList&) const override { return new SeekerStandIn; }
-    Component* clone() const override { return new SeekerStandIn; }
-    Entity* target = nullptr;
-};
-
 void expectBox(const AxisAlignedBox& box, Vector2 min, Vector2 max) {
     EXPECT_DOUBLE_EQ(min.x, box.min.x);
     EXPECT_DOUBLE_EQ(min.y, box.min.y);
@@ -32,13 +20,7 @@ void expectBox(const AxisAlignedBox& box, Vector2 min, Vector2 max) {
     EXPECT_DOUBLE_EQ(max.y, box.max.y);
 }
 
-class CameraTest : public RenderFixture {
-protected:
-    void TearDown() override {
-        FollowingCamera::setTargetReader(nullptr);
-        RenderFixture::TearDown();
-    }
-};
+using CameraTest = RenderFixture;
 } // namespace
 
 TEST(Camera, ViewWithoutEntityIsTheStartUpProjection) {
@@ -84,8 +66,6 @@ TEST_F(CameraTest, ScreenPixelsMapOntoTheViewWithRowsCountingDown) {
 }
 
 TEST_F(CameraTest, FollowingCameraRunsInItsSceneAndSticksToTheSeekersTarget) {
-    FollowingCamera::setTargetReader(
-        [](Component& seeker) { return static_cast<SeekerStandIn&>(seeker).target; });
     auto seeker = new SeekerStandIn;
     auto camera = new FollowingCamera(Vector2(800, 600));
     addEntity("camera", {camera, seeker}, 5, 5);

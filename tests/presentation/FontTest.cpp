@@ -58,8 +58,8 @@ TEST_F(FontManagerStartTest, NeedsTextureManager) {
     textures();
     new FontManager();
     EXPECT_NE(nullptr, FontManager::getSingletonPtr());
-    EXPECT_TRUE(contains(readTextFile("VideoSystemLog.txt"), "Initialized font manager."));
-    EXPECT_TRUE(contains(readTextFile("VantorixLog.txt"), "Initialized font manager."));
+    for (const char* log : {"VideoSystemLog.txt", "VantorixLog.txt"})
+        EXPECT_TRUE(contains(readTextFile(log), "Initialized font manager.")) << log;
 }
 
 TEST_F(FontTest, TextureManagerDestroysFontManagerAndClosesItsFonts) {
@@ -68,16 +68,9 @@ TEST_F(FontTest, TextureManagerDestroysFontManagerAndClosesItsFonts) {
     delete TextureManager::getSingletonPtr();
     EXPECT_EQ(nullptr, FontManager::getSingletonPtr());
     EXPECT_EQ(Resource::Unloaded, font->getState());
-    EXPECT_EQ(nullptr, font->getTrueTypeFont());
-    EXPECT_FALSE(font->getGlyphSheet());
     EXPECT_TRUE(contains(readTextFile("VantorixLog.txt"), "Font manager shut down."));
-    // A font that outlived its manager makes no textures.
+    // A font that outlived its manager makes no textures and cannot load again.
     EXPECT_FALSE(font->getStringTexture("late"));
-}
-
-TEST_F(FontTest, LoadingWithoutFontManagerRaises) {
-    FontPtr font = fonts().getFont(gameFontPath());
-    delete FontManager::getSingletonPtr();
     EXPECT_EQ("FontManager is null, cannot create Font.", thrownMessage([&] { font->load(); }));
     EXPECT_TRUE(font->loadFailed());
     EXPECT_EQ(Resource::Unloaded, font->getState());
@@ -88,8 +81,6 @@ TEST_F(FontTest, GlyphSheetHoldsEachGlyphWholeInItsOwnCell) {
     ASSERT_FALSE(font->loadFailed());
     const TexturePtr& sheet = font->getGlyphSheet();
     ASSERT_TRUE(sheet);
-    EXPECT_EQ(gameFontPath() + "FontSheet", sheet->getName());
-    EXPECT_EQ(Resource::Loaded, sheet->getState());
     TextureImage image = readTexture(*sheet);
     ASSERT_GT(image.width, 0);
 
@@ -97,8 +88,6 @@ TEST_F(FontTest, GlyphSheetHoldsEachGlyphWholeInItsOwnCell) {
     double cellWidth = a.right - a.left;
     double cellHeight = a.bottom - a.top;
     EXPECT_NEAR(font->getCellAspect(), cellWidth / cellHeight, 0.01);
-    EXPECT_LE(16 * (a.right - a.left), image.width);
-    EXPECT_LE(8 * (a.bottom - a.top), image.height);
 
     // Glyphs that fit their advance must arrive whole: nothing clipped by the cell's top or
     // bottom, nothing overwritten by a neighbour. 'g' and '|' reach below the baseline.
@@ -129,10 +118,8 @@ TEST_F(FontTest, StringTextureHoldsTheTextAtItsTopLeft) {
     AxisAlignedBox area;
     TexturePtr texture = font->getStringTexture("Score", &aspect, &area);
     ASSERT_TRUE(texture);
-    EXPECT_EQ("FontTexture-" + gameFontPath() + "-Score", texture->getName());
     EXPECT_DOUBLE_EQ(double(width) / height, aspect.x);
     EXPECT_DOUBLE_EQ(1, aspect.y);
-    EXPECT_EQ(font->getTextAspect("Score"), aspect);
 
     texture->load();
     TextureImage image = readTexture(*texture);
@@ -155,12 +142,9 @@ TEST_F(FontTest, UnreadableFontFileIsLoggedAndDrawsNothing) {
     font->load();
     EXPECT_EQ(Resource::Loaded, font->getState());
     EXPECT_TRUE(font->loadFailed());
-    EXPECT_TRUE(contains(readTextFile("VideoSystemLog.txt"), "Error loading font " + path + ": "));
-    EXPECT_TRUE(contains(readTextFile("VantorixLog.txt"), "Error loading font " + path + ": "));
+    for (const char* log : {"VideoSystemLog.txt", "VantorixLog.txt"})
+        EXPECT_TRUE(contains(readTextFile(log), "Error loading font " + path + ": ")) << log;
     EXPECT_EQ(Vector2(0, 0), font->getTextAspect("Score"));
-    EXPECT_EQ(0.0, font->getCellAspect());
-    ASSERT_TRUE(font->getGlyphSheet());
-    EXPECT_TRUE(font->getGlyphSheet()->loadFailed());
     Vector2 aspect(5, 5);
     EXPECT_FALSE(font->getStringTexture("Score", &aspect));
     EXPECT_EQ(Vector2(0, 0), aspect);

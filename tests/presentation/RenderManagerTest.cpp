@@ -4,6 +4,7 @@
 #include "presentation/StaticImage.h"
 #include "support/FontSupport.h"
 #include "support/RenderFixture.h"
+#include "support/SeamStandIns.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
@@ -57,18 +58,6 @@ private:
     OrientedBox box;
 };
 
-// Stands in for the gameplay wrapper: the render pass only looks for the name.
-class WrapperStandIn : public Component {
-public:
-    static const std::string& typeName() {
-        static const std::string name = "ScreenWrapper";
-        return name;
-    }
-    const std::string& getType() const override { return typeName(); }
-    Component* createNew(const ParamList&) const override { return new WrapperStandIn; }
-    Component* clone() const override { return new WrapperStandIn; }
-};
-
 class RenderManagerTest : public RenderFixture {
 protected:
     StaticImage* image(const std::string& file, double z, double half = 100.0) {
@@ -78,10 +67,6 @@ protected:
     }
     void addCamera(const std::string& name = "camera") {
         addEntity(name, {new Camera(Vector2(800, 600))});
-    }
-    void TearDown() override {
-        RenderManager::setScreenWrapReader(nullptr);
-        RenderFixture::TearDown();
     }
 };
 } // namespace
@@ -163,9 +148,9 @@ TEST_F(RenderManagerTest, SecondCameraOfOneNameIsIgnoredAndLogged) {
         readWholeFile("VideoSystemLog.txt").find("Duplicate camera name 'twin' in RenderManager."));
 }
 
-TEST_F(RenderManagerTest, RemovingTheMainCameraLeavesTheSceneUnrenderedUntilANewOneComes) {
+TEST_F(RenderManagerTest, RemovedMainCameraLeavesTheSceneUnrenderedUntilANewOneComes) {
     addCamera("main");
-    addEntity("image", {image("Red8.png", 1.0)});
+    Entity* picture = addEntity("image", {image("Red8.png", 1.0)});
     Entity* cameraEntity = scene->findEntity("main");
     Component* camera = cameraEntity->getComponent(Camera::typeName());
     ASSERT_TRUE(cameraEntity->removeComponent(camera));
@@ -180,40 +165,30 @@ TEST_F(RenderManagerTest, RemovingTheMainCameraLeavesTheSceneUnrenderedUntilANew
     addCamera("replacement");
     drawFrame();
     EXPECT_EQ(red, worldPixel(0, 0));
-}
 
-TEST_F(RenderManagerTest, DestroyedRenderableAndCameraLeaveTheManager) {
-    addCamera("doomed");
-    Entity* entity = addEntity("image", {image("Red8.png", 1.0)});
-    EXPECT_EQ(1u, renderer->renderableCount());
-    delete entity->getComponent(StaticImage::typeName());
+    // A deleted renderable and a killed camera entity leave the manager as well.
+    delete picture->getComponent(StaticImage::typeName());
     EXPECT_EQ(0u, renderer->renderableCount());
-    scene->findEntity("doomed")->kill();
+    scene->findEntity("replacement")->kill();
     step();
     EXPECT_EQ(nullptr, renderer->getMainCamera());
 }
 
 TEST_F(RenderManagerTest, EntityInWrappingAreaGetsShiftedCopiesOnEveryDiagonal) {
-    RenderManager::ScreenWrap wrap;
-    wrap.area = AxisAlignedBox(Vector2(-300, -200), Vector2(300, 200));
-    RenderManager::setScreenWrapReader([&wrap](Component&) { return wrap; });
     addCamera();
     // Left and lower half: copies go right by the width and up by the height. The wrapper sits
     // on the parent entity and still applies.
-    Entity* ship = addEntity("ship", {new WrapperStandIn}, -280, -180);
+    auto wrapper = new WrapperStandIn;
+    wrapper->area = AxisAlignedBox(Vector2(-300, -200), Vector2(300, 200));
+    Entity* ship = addEntity("ship", {wrapper}, -280, -180);
     SceneNode* child = Entity::create("hull", {image("Red8.png", 1.0, 10)});
     ship->getNode()->addChild(child);
-    // A disabled wrapper, or one without its area, draws no copies.
-    wrap.areaFound = true;
-    drawFrame();
-    EXPECT_EQ(black, worldPixel(320, -180));
-    wrap.enabled = true;
-    wrap.areaFound = false;
+    // An inactive wrapper (no area, or the entity not wholly inside) draws no copies.
     drawFrame();
     EXPECT_EQ(black, worldPixel(320, -180));
     EXPECT_EQ(red, worldPixel(-280, -180));
 
-    wrap.areaFound = true;
+    wrapper->active = true;
     drawFrame();
     EXPECT_EQ(red, worldPixel(-280, -180));
     EXPECT_EQ(red, worldPixel(320, -180));

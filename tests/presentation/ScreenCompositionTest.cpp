@@ -15,7 +15,6 @@
 #include "world/EntityTemplateManager.h"
 #include "world/SceneTemplateManager.h"
 
-#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -46,49 +45,6 @@ const Area signalLight{206, 78, 306, 178};
 const double titleX = 0, titleY = -160, titleSize = 64;
 const char* const titleText = "VANTORIX";
 
-// The screenshot, read back from the BMP the video manager wrote: RGBA rows, top row first.
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<std::uint8_t> pixels;
-
-    Rgba at(int x, int y) const {
-        const std::uint8_t* p = &pixels[(std::size_t(y) * width + x) * 4];
-        return Rgba{p[0], p[1], p[2], p[3]};
-    }
-    // The pixel under a world point, for a view of 800 x 600 units centred on the origin.
-    Rgba atWorld(double x, double y) const {
-        return at(static_cast<int>(std::floor((x + 400) / 800 * width)),
-                  static_cast<int>(std::floor((300 - y) / 600 * height)));
-    }
-    // The world point at a pixel's centre.
-    double worldX(int x) const { return (x + 0.5) / width * 800 - 400; }
-    double worldY(int y) const { return 300 - (y + 0.5) / height * 600; }
-};
-
-Picture readScreenshot(const std::string& fileName) {
-    Picture picture;
-    SDL_Surface* loaded = SDL_LoadBMP(fileName.c_str());
-    if (!loaded)
-        return picture;
-    SDL_Surface* rgba = SDL_CreateRGBSurface(SDL_SWSURFACE, loaded->w, loaded->h, 32, 0x000000FF,
-                                             0x0000FF00, 0x00FF0000, 0xFF000000);
-    SDL_BlitSurface(loaded, nullptr, rgba, nullptr);
-    picture.width = rgba->w;
-    picture.height = rgba->h;
-    picture.pixels.resize(std::size_t(rgba->w) * rgba->h * 4);
-    for (int y = 0; y < rgba->h; ++y) {
-        const auto* row = static_cast<const std::uint8_t*>(rgba->pixels) + y * rgba->pitch;
-        for (int x = 0; x < rgba->w; ++x) {
-            std::uint8_t* out = &picture.pixels[(std::size_t(y) * rgba->w + x) * 4];
-            std::copy(row + x * 4, row + x * 4 + 3, out);
-            out[3] = 255; // the BMP keeps no opacity
-        }
-    }
-    SDL_FreeSurface(rgba);
-    SDL_FreeSurface(loaded);
-    return picture;
-}
-
 // The sky's colour at a point: 128-unit tiles centred on the origin's grid, dark in their
 // top-left and bottom-right quarters. Only meaningful away from the quarters' edges, which
 // texture filtering blends.
@@ -106,14 +62,16 @@ struct Ink {
     long inside = 0, outside = 0;
     double left = 1e9, right = -1e9;
 };
-// Counts the ink inside the area (with a pixel's margin) and outside it.
-Ink inkOf(const Picture& picture, const Area& area) {
+// Counts the ink of a 640 x 480 frame (RGBA rows, bottom row first) inside the area, with a
+// pixel's margin, and outside it.
+Ink inkOf(const std::vector<std::uint8_t>& frame, const Area& area) {
     Ink ink;
-    for (int y = 0; y < picture.height; ++y)
-        for (int x = 0; x < picture.width; ++x) {
-            if (!isInk(picture.at(x, y)))
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const std::uint8_t* p = &frame[(std::size_t(y) * 640 + x) * 4];
+            if (!isInk(Rgba{p[0], p[1], p[2], 255}))
                 continue;
-            double wx = picture.worldX(x), wy = picture.worldY(y);
+            const double wx = (x + 0.5) * 1.25 - 400, wy = (y + 0.5) * 1.25 - 300;
             if (!area.contains(wx, wy, 1.25)) {
                 ++ink.outside;
                 continue;
@@ -177,11 +135,9 @@ protected:
         inScratch.reset();
     }
 
-    Picture screenshot() {
+    std::vector<std::uint8_t> frame() {
         drawFrame();
-        const std::string fileName = scratch.file("screenshot.bmp").string();
-        video().takeScreenshot(fileName);
-        return readScreenshot(fileName);
+        return readPixels(0, 0, 640, 480);
     }
 
     ScratchDirectory scratch;
@@ -203,12 +159,13 @@ TEST_F(ScreenCompositionTest, ScreenshotShowsSkySpriteCyclingLightAndTitleWhereT
     ASSERT_NE(nullptr, renderer->getMainCamera());
     EXPECT_EQ(4u, renderer->renderableCount());
 
-    Picture picture = screenshot();
-    ASSERT_EQ(640, picture.width);
-    ASSERT_EQ(480, picture.height);
+    std::vector<std::uint8_t> pixels = frame();
     if (!showcasePng.empty()) {
-        EXPECT_TRUE(writePng(showcasePng, picture.width, picture.height, picture.pixels))
-            << showcasePng;
+        // Image files start with the top row.
+        std::vector<std::uint8_t> topFirst;
+        for (int y = 479; y >= 0; --y)
+            topFirst.insert(topFirst.end(), &pixels[y * 640 * 4], &pixels[(y + 1) * 640 * 4]);
+        EXPECT_TRUE(writePng(showcasePng, 640, 480, topFirst)) << showcasePng;
     }
 
     // The sky fills the screen between the others: the middle of every tile quarter in view.
@@ -224,40 +181,42 @@ TEST_F(ScreenCompositionTest, ScreenshotShowsSkySpriteCyclingLightAndTitleWhereT
                 title.contains(x, y, 40))
                 continue;
             ++skyPoints;
-            EXPECT_EQ(skyAt(x, y), picture.atWorld(x, y)) << "sky at (" << x << ", " << y << ")";
+            EXPECT_EQ(skyAt(x, y), worldPixel(x, y)) << "sky at (" << x << ", " << y << ")";
         }
     EXPECT_GT(skyPoints, 90);
 
-    // The sprite covers its square (its edge texels blend with the border colour), and the sky
-    // shows just beyond it.
-    EXPECT_EQ(yellow, picture.atWorld(-256, 128));
-    EXPECT_EQ(yellow, picture.atWorld(-294, 90));
-    EXPECT_EQ(yellow, picture.atWorld(-218, 166));
-    EXPECT_EQ(skyAt(-312, 160), picture.atWorld(-312, 160));
-    EXPECT_EQ(skyAt(-224, 186), picture.atWorld(-224, 186));
-
-    // The light starts on its first frame.
-    EXPECT_EQ(magenta, picture.atWorld(256, 128));
-    EXPECT_EQ(magenta, picture.atWorld(294, 90));
-    EXPECT_EQ(skyAt(314, 160), picture.atWorld(314, 160));
+    // The sprite covers its square (its edge texels blend with the border colour) and the light
+    // starts on its first frame; the sky shows just beyond both.
+    const struct {
+        double x, y;
+        Rgba colour;
+    } points[] = {{-256, 128, yellow},
+                  {-294, 90, yellow},
+                  {-218, 166, yellow},
+                  {-312, 160, skyAt(-312, 160)},
+                  {-224, 186, skyAt(-224, 186)},
+                  {256, 128, magenta},
+                  {294, 90, magenta},
+                  {314, 160, skyAt(314, 160)}};
+    for (const auto& point : points)
+        EXPECT_EQ(point.colour, worldPixel(point.x, point.y)) << point.x << ", " << point.y;
 
     // The title's ink lies inside its box (give or take a pixel) and runs most of its width.
-    const Ink ink = inkOf(picture, title);
+    const Ink ink = inkOf(pixels, title);
     EXPECT_EQ(0, ink.outside);
     EXPECT_GT(ink.inside, 500);
     EXPECT_GT(ink.right - ink.left, 0.75 * (title.right - title.left));
 
     // On the render manager's clock the light moves on to cyan after 0.2 s, then orange, and
     // comes round to magenta again; everything else stays put.
-    const Rgba expected[] = {cyan, orange, magenta};
-    for (const Rgba& colour : expected) {
+    for (const Rgba& colour : {cyan, orange, magenta}) {
         for (int tick = 0; tick < 13; ++tick)
             step();
-        picture = screenshot();
-        EXPECT_EQ(colour, picture.atWorld(256, 128));
-        EXPECT_EQ(colour, picture.atWorld(218, 166));
-        EXPECT_EQ(yellow, picture.atWorld(-256, 128));
-        EXPECT_EQ(skyAt(32, 96), picture.atWorld(32, 96));
-        EXPECT_EQ(ink.inside, inkOf(picture, title).inside);
+        pixels = frame();
+        EXPECT_EQ(colour, worldPixel(256, 128));
+        EXPECT_EQ(colour, worldPixel(218, 166));
+        EXPECT_EQ(yellow, worldPixel(-256, 128));
+        EXPECT_EQ(skyAt(32, 96), worldPixel(32, 96));
+        EXPECT_EQ(ink.inside, inkOf(pixels, title).inside);
     }
 }

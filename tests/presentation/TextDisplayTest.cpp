@@ -18,8 +18,7 @@
 #include <memory>
 
 namespace {
-// Where something was drawn, in world units (the test camera shows one unit per
-// pixel).
+// Where something was drawn, in world units (the test camera shows one unit per pixel).
 struct Ink {
     long pixels = 0;
     double minX = 1e9, minY = 1e9, maxX = -1e9, maxY = -1e9;
@@ -38,9 +37,8 @@ protected:
 
     // Pixels whose red channel is lit, each counted by its centre.
     Ink drawnInk() {
-        drawFrame();
+        const std::vector<std::uint8_t> pixels = frame();
         const VideoMode& mode = video().getVideoMode();
-        std::vector<std::uint8_t> pixels = readPixels(0, 0, mode.width, mode.height);
         Ink ink;
         for (unsigned y = 0; y < mode.height; ++y)
             for (unsigned x = 0; x < mode.width; ++x) {
@@ -66,8 +64,8 @@ protected:
     const std::string font = gameFontPath();
 };
 
-// The ink of a drawn text must lie inside its box (give or take a pixel of
-// filtering) and reach most of the way along it.
+// The ink of a drawn text must lie inside its box (give or take a pixel of filtering) and reach
+// most of the way along it.
 void expectInkWithin(const Ink& ink, double left, double right, double bottom, double top) {
     ASSERT_GT(ink.pixels, 0);
     EXPECT_GE(ink.minX, left - 1);
@@ -81,33 +79,44 @@ void expectInkWithin(const Ink& ink, double left, double right, double bottom, d
 }
 } // namespace
 
-TEST_F(TextDisplayTest, DynamicTextIsAsWideAsItsCellsAndCentredByDefault) {
-    auto text = new DynamicTextDisplay(font, 20, 1, "##########");
-    addEntity("text", {text});
-    double width = 10 * 20 * cellAspect();
-    const AxisAlignedBox& bound = text->getBoundingBox();
-    EXPECT_DOUBLE_EQ(-width / 2, bound.min.x);
-    EXPECT_DOUBLE_EQ(width / 2, bound.max.x);
-    EXPECT_DOUBLE_EQ(-10, bound.min.y);
-    EXPECT_DOUBLE_EQ(10, bound.max.y);
-    expectInkWithin(drawnInk(), -width / 2, width / 2, -10, 10);
-}
-
-TEST_F(TextDisplayTest, DynamicTextAlignmentAnchorsEitherEndAtTheEntity) {
-    auto text = new DynamicTextDisplay(font, 20, 1, "#####", TextDisplay::Left);
-    addEntity("text", {text}, -30, 0);
-    double width = 5 * 20 * cellAspect();
-    expectInkWithin(drawnInk(), -30, -30 + width, -10, 10);
-
-    text->setAlignment(TextDisplay::Right);
-    expectInkWithin(drawnInk(), -30 - width, -30, -10, 10);
-
-    // Unknown values change nothing.
-    text->setAlignment(7);
-    EXPECT_EQ(TextDisplay::Right, text->getAlignment());
-
-    text->setTextSize(10);
-    expectInkWithin(drawnInk(), -30 - width / 2, -30, -5, 5);
+// Dynamic text is as wide as its cells, static text as the rendered string scaled to the text's
+// height. The alignment puts the left end, middle or right end at the entity, and a new size
+// keeps that anchor.
+TEST_F(TextDisplayTest, AlignmentAnchorsTheTextAtTheEntity) {
+    auto* dynamicText = new DynamicTextDisplay(font, 20, 1, "#####");
+    auto* staticText = new StaticTextDisplay(font, 20, 1, "#####");
+    int w = 0, h = 0;
+    ASSERT_EQ(0, TTF_SizeText(FontManager::getSingleton().getFont(font)->getTrueTypeFont(), "#####",
+                              &w, &h));
+    const struct {
+        TextDisplay* text;
+        TexturedQuad* quad;
+        double width;
+    } kinds[] = {{dynamicText, dynamicText, 5 * 20 * cellAspect()},
+                 {staticText, staticText, 20.0 * w / h}};
+    for (const auto& kind : kinds) {
+        const double width = kind.width;
+        Entity* entity = addEntity("text", {kind.quad}, -30, 0);
+        expectInkWithin(drawnInk(), -30 - width / 2, -30 + width / 2, -10, 10);
+        EXPECT_NEAR(-30 - width / 2, kind.quad->getBoundingBox().min.x, 1e-9);
+        EXPECT_NEAR(10, kind.quad->getBoundingBox().max.y, 1e-9);
+        const struct {
+            int alignment;
+            double left, right;
+        } cases[] = {{TextDisplay::Left, -30, -30 + width},
+                     {TextDisplay::Right, -30 - width, -30},
+                     {7, -30 - width, -30}}; // unknown values change nothing
+        for (const auto& test : cases) {
+            SCOPED_TRACE(test.alignment);
+            kind.text->setAlignment(test.alignment);
+            expectInkWithin(drawnInk(), test.left, test.right, -10, 10);
+            EXPECT_NEAR(test.right, kind.quad->getBoundingBox().max.x, 1e-9);
+        }
+        kind.text->setTextSize(10);
+        expectInkWithin(drawnInk(), -30 - width / 2, -30, -5, 5);
+        entity->kill();
+        step();
+    }
 }
 
 TEST_F(TextDisplayTest, DynamicTextTurnsAndScalesWithItsEntity) {
@@ -121,31 +130,15 @@ TEST_F(TextDisplayTest, DynamicTextTurnsAndScalesWithItsEntity) {
     entity->getNode()->setScale(Vector2(2, 2));
     entity->getNode()->setOrientation(Vector2(0, 1));
     expectInkWithin(drawnInk(), -20, 20, -width, width);
-    const AxisAlignedBox& bound = text->getBoundingBox();
-    EXPECT_NEAR(-20, bound.min.x, 1e-9);
-    EXPECT_NEAR(width, bound.max.y, 1e-9);
+    EXPECT_NEAR(width, text->getBoundingBox().max.y, 1e-9);
 }
 
-TEST_F(TextDisplayTest, DynamicTextChangesOnlyWhenTheTextDoes) {
+TEST_F(TextDisplayTest, DynamicTextGrowsWithItsTextAndAnEmptyOneDrawsNothing) {
     auto text = new DynamicTextDisplay(font, 20, 1, "abc");
     addEntity("text", {text});
-    ASSERT_NE(nullptr, text->renderOperation());
-    EXPECT_FALSE(text->updateGeometry());
-    text->setText("abc");
-    EXPECT_FALSE(text->updateGeometry());
-    EXPECT_EQ(12u, text->getVertexCapacity());
-
     text->appendText("d");
-    EXPECT_EQ("abcd", text->getText());
-    EXPECT_TRUE(text->updateGeometry());
-    // The arrays grow by doubling, and only when they must.
-    EXPECT_EQ(24u, text->getVertexCapacity());
-    text->setText("ab");
-    EXPECT_EQ(24u, text->getVertexCapacity());
-    EXPECT_EQ(8u, text->renderOperation()->vertexCount);
-    text->setText(std::string(20, 'x'));
-    EXPECT_EQ(80u, text->getVertexCapacity());
-
+    ASSERT_NE(nullptr, text->renderOperation());
+    EXPECT_EQ(16u, text->renderOperation()->vertexCount);
     text->setText("");
     EXPECT_EQ(nullptr, text->renderOperation());
     EXPECT_EQ(0, drawnInk().pixels);
@@ -172,7 +165,6 @@ TEST_F(TextDisplayTest, DynamicTextBeyond512CharactersDrawsItsEnd) {
     double cell = 20 * cellAspect();
     // Puts the middle of the marks at the origin.
     addEntity("text", {text}, -595 * cell, 0);
-    EXPECT_GE(DynamicTextDisplay::sharedIndexCount(), 2400u);
     EXPECT_EQ(2400u, text->renderOperation()->indexCount);
     expectInkWithin(drawnInk(), -5 * cell, 5 * cell, -10, 10);
 
@@ -183,33 +175,10 @@ TEST_F(TextDisplayTest, DynamicTextBeyond512CharactersDrawsItsEnd) {
     Ink ink = drawnInk();
     EXPECT_GT(ink.minY, 25);
 
-    // Unsigned short indices reach 16384 characters; a longer text draws its
-    // beginning.
+    // Unsigned short indices reach 16384 characters; a longer text draws its beginning.
     text->setText(std::string(20000, '#'));
-    EXPECT_EQ(65536u, DynamicTextDisplay::sharedIndexCount());
     EXPECT_EQ(65536u, text->renderOperation()->indexCount);
-    EXPECT_EQ(80000u, text->renderOperation()->vertexCount);
-    drawFrame();
-}
-
-TEST_F(TextDisplayTest, StaticTextIsAsTallAsItsSizeAndAsWideAsTheRenderedString) {
-    auto text = new StaticTextDisplay(font, 30, 1, "Score");
-    addEntity("text", {text});
-    int w = 0, h = 0;
-    ASSERT_EQ(0, TTF_SizeText(FontManager::getSingleton().getFont(font)->getTrueTypeFont(), "Score",
-                              &w, &h));
-    double width = 30.0 * w / h;
-    const AxisAlignedBox& bound = text->getBoundingBox();
-    EXPECT_NEAR(-width / 2, bound.min.x, 1e-9);
-    EXPECT_NEAR(width / 2, bound.max.x, 1e-9);
-    EXPECT_DOUBLE_EQ(-15, bound.min.y);
-    EXPECT_DOUBLE_EQ(15, bound.max.y);
-    expectInkWithin(drawnInk(), -width / 2, width / 2, -15, 15);
-
-    text->setAlignment(TextDisplay::Left);
-    expectInkWithin(drawnInk(), 0, width, -15, 15);
-    text->setTextSize(15);
-    expectInkWithin(drawnInk(), 0, width / 2, -7.5, 7.5);
+    EXPECT_GT(drawnInk().pixels, 0);
 }
 
 TEST_F(TextDisplayTest, StaticTextKeepsOnlyItsCurrentStringTexture) {
@@ -219,7 +188,6 @@ TEST_F(TextDisplayTest, StaticTextKeepsOnlyItsCurrentStringTexture) {
     ASSERT_TRUE(first);
     text->setText("two");
     EXPECT_NE(first, text->getTexture());
-    EXPECT_EQ("FontTexture-" + font + "-two", text->getTexture()->getName());
     std::string firstName = first->getName();
     first.reset();
     TextureManager::getSingleton().unloadUnreferenced();
@@ -240,16 +208,10 @@ TEST_F(TextDisplayTest, ParametersSetFontSizeTextAlignmentAndColour) {
                              {"text", "###"},
                              {"alignment", "Left"},
                              {"color", "(0,1,0)"}});
-    // Made the way data files make them: from the prototypes the component
-    // factory holds.
+    // Made the way data files make them: from the prototypes the component factory holds.
     const DynamicTextDisplay dynamicPrototype;
     const StaticTextDisplay staticPrototype;
     for (Component* made : {dynamicPrototype.createNew(list), staticPrototype.createNew(list)}) {
-        auto display = dynamic_cast<TextDisplay*>(made);
-        ASSERT_NE(nullptr, display);
-        EXPECT_EQ("###", display->getText());
-        EXPECT_EQ(20, display->getTextSize());
-        EXPECT_EQ(TextDisplay::Left, display->getAlignment());
         Entity* entity = addEntity(made->getType(), {made});
         std::vector<std::uint8_t> pixels = frame();
         long green = 0, red = 0;
@@ -259,7 +221,8 @@ TEST_F(TextDisplayTest, ParametersSetFontSizeTextAlignmentAndColour) {
         }
         EXPECT_EQ(0, red) << made->getType();
         EXPECT_GT(green, 0) << made->getType();
-        EXPECT_EQ(0, dynamic_cast<Renderable*>(made)->getBoundingBox().min.x) << made->getType();
+        const AxisAlignedBox bound = dynamic_cast<Renderable*>(made)->getBoundingBox();
+        EXPECT_EQ(Vector2(0, -10), bound.min) << made->getType();
         entity->kill();
         step();
     }

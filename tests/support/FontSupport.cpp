@@ -14,7 +14,7 @@ long TextureImage::alphaSum(int x0, int y0, int x1, int y1) const {
     long sum = 0;
     for (int y = std::max(0, y0); y < std::min(height, y1); ++y)
         for (int x = std::max(0, x0); x < std::min(width, x1); ++x)
-            sum += alpha(x, y);
+            sum += pixels[(std::size_t(y) * width + x) * 4 + 3];
     return sum;
 }
 

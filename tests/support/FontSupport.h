@@ -20,7 +20,6 @@ struct TextureImage {
     int height = 0;
     std::vector<std::uint8_t> pixels;
 
-    std::uint8_t alpha(int x, int y) const { return pixels[(std::size_t(y) * width + x) * 4 + 3]; }
     // Sum of alpha over the rectangle [x0, x1) x [y0, y1), clipped to the image.
     long alphaSum(int x0, int y0, int x1, int y1) const;
 };

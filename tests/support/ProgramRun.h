@@ -14,8 +14,6 @@ struct RunOptions {
     double terminateAfterSeconds = 0;
     // Safety net: SIGKILL after this many seconds.
     double killAfterSeconds = 120;
-    // Fed to the program's standard input, which is then closed.
-    std::string standardInput;
 };
 
 struct RunResult {
@@ -31,17 +29,16 @@ struct RunResult {
 };
 
 // Runs program with arguments (argv[0] is the program) and waits for it, capturing both output
-// streams. The environment (DISPLAY among it) is inherited.
+// streams; its standard input is empty. The environment (DISPLAY among it) is inherited.
 RunResult runProgram(const std::string& program, const std::vector<std::string>& arguments,
                      const RunOptions& options = RunOptions());
 
 // A run of the game binary in a fresh working directory that sees the project's data/ as
-// ./data (a symbolic link, or a copy a test may change). Log files and screenshots the game
-// writes stay in directory() until the object goes.
+// ./data (a symbolic link). Log files and screenshots the game writes stay in directory() until
+// the object goes.
 class GameRun {
 public:
-    enum class Data { Linked, Copied };
-    explicit GameRun(Data data = Data::Linked);
+    GameRun();
 
     // The working directory option is replaced by the run's directory.
     RunResult run(const std::vector<std::string>& arguments,

@@ -25,7 +25,11 @@ public:
             onUpdate();
     }
     void pauseChanged(bool paused) override { pauseChanges.push_back(paused); }
-    void processRemoved() override { ++removals; }
+    void processRemoved() override {
+        ++removals;
+        if (onRemoved)
+            onRemoved();
+    }
     bool deleteWhenKilled() const override { return standAlone; }
 
     std::vector<double> updates;
@@ -33,6 +37,7 @@ public:
     int removals = 0;
     std::function<void()> onUpdate;
     std::function<void()> onDestroy;
+    std::function<void()> onRemoved;
 
 private:
     std::vector<std::string>* journal;

@@ -5,6 +5,7 @@
 #include "presentation/RenderManager.h"
 #include "presentation/StripSequence.h"
 #include "presentation/VideoManager.h"
+#include "support/ScratchDirectory.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
@@ -15,7 +16,6 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 
 #include <unistd.h>
 
@@ -74,10 +74,7 @@ std::string RenderFixture::dataFile(const std::string& name) {
 }
 
 std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return readTextFile(path);
 }
 
 void AnimationFixture::SetUp() {

@@ -46,18 +46,6 @@ struct AdderScene {
 
 } // namespace
 
-TEST(ComponentAdderActionEvent, CloneKeepsTheParametersAndTakesTheNewTime) {
-    EventPtr event = action("AddComponent", "ship", "PlayerShield", "Shield");
-    std::unique_ptr<FactoryEvent> copy(static_cast<ComponentAdderActionEvent&>(*event).clone(4.0));
-    auto& made = static_cast<ComponentAdderActionEvent&>(*copy);
-    EXPECT_EQ(made.getEventType(), 0x152);
-    EXPECT_DOUBLE_EQ(made.getTime(), 4.0);
-    EXPECT_EQ(made.getAction(), ComponentAdderActionEvent::AddComponent);
-    EXPECT_EQ(made.getEntityName(), "ship");
-    EXPECT_EQ(made.getTemplateName(), "Shield");
-    EXPECT_EQ(made.getComponentType(), "PlayerShield");
-}
-
 TEST(ComponentAdderActionEvent, UnknownActionIsRefused) {
     ParamList params;
     params.set("action", "addcomponent");
@@ -109,24 +97,25 @@ TEST(ComponentAdder, ActionNamingItsOwnEntityOrNobodyDoesNothing) {
     EXPECT_EQ(setup.scene.getEntities().size(), 2u);
 }
 
-TEST(ComponentAdder, RemoveComponentDetachesAtOnceAndDeletesAfterUpdate) {
-    AdderScene setup;
-    Entity* target = setup.scene.findEntity("target");
-    setup.scene.sendEvent(action("RemoveComponent", "target", Probe::typeName()));
-    EXPECT_EQ(target->getComponent(Probe::typeName()), nullptr);
-    EXPECT_TRUE(target->getComponents().empty());
-    setup.scene.updateProcess(0.016);
-    EXPECT_EQ(setup.probeDestroyed, 1);
-}
-
-TEST(ComponentAdder, RemoveEntityTakesItOffItsNodeAndLeavesTheNode) {
-    AdderScene setup;
-    setup.scene.queueEvent(action("RemoveEntity", "target"));
-    setup.scene.updateProcess(0.016);
-    EXPECT_EQ(setup.scene.findEntity("target"), nullptr);
-    EXPECT_EQ(setup.probeDestroyed, 1);
-    EXPECT_EQ(setup.targetNode->getEntity(), nullptr);
-    EXPECT_EQ(setup.scene.getRoots().count(setup.targetNode), 1u);
+TEST(ComponentAdder, RemovalActionsTakeTheirPartAtOnceAndDeleteItAfterTheUpdate) {
+    // Right after the action: whether the probe is still attached and the entity still named.
+    // After the update: the probe is deleted, and whether the target's node is still a root.
+    struct Case {
+        const char* action;
+        bool probeAttached, entityFound, nodeStays;
+    } cases[] = {{"RemoveComponent", false, true, true},
+                 {"RemoveEntity", true, false, true},
+                 {"KillEntity", true, true, false}};
+    for (const Case& entry : cases) {
+        SCOPED_TRACE(entry.action);
+        AdderScene setup;
+        setup.scene.sendEvent(action(entry.action, "target", Probe::typeName()));
+        EXPECT_EQ(setup.probe->getEntity() != nullptr, entry.probeAttached);
+        EXPECT_EQ(setup.scene.findEntity("target") != nullptr, entry.entityFound);
+        setup.scene.updateProcess(0.016);
+        EXPECT_EQ(setup.probeDestroyed, 1);
+        EXPECT_EQ(setup.scene.getRoots().count(setup.targetNode), entry.nodeStays ? 1u : 0u);
+    }
 }
 
 TEST(ComponentAdder, RemovingTheEntityWhoseComponentAskedIsSafe) {
@@ -157,15 +146,6 @@ TEST(ComponentAdder, RemovingTheEntityWhoseComponentAskedIsSafe) {
     EXPECT_TRUE(stillAlive);
     setup.scene.updateProcess(0.016);
     EXPECT_EQ(setup.probeDestroyed, 1);
-}
-
-TEST(ComponentAdder, KillEntityDeletesAtEndOfUpdate) {
-    AdderScene setup;
-    setup.scene.sendEvent(action("KillEntity", "target"));
-    EXPECT_NE(setup.scene.findEntity("target"), nullptr);
-    setup.scene.updateProcess(0.016);
-    EXPECT_EQ(setup.scene.findEntity("target"), nullptr);
-    EXPECT_EQ(setup.scene.getRoots().size(), 1u);
 }
 
 namespace {

@@ -38,16 +38,21 @@ TEST(SceneNode, ChildComposesWithParentTransform) {
     expectNear(family.child->getWorldOrientation(), quarterTurn);
     expectNear(family.child->getWorldScale(), Vector2(2, 2));
     expectNear(family.child->getPosition(), Vector2(1, 0));
-}
-
-TEST(SceneNode, WithoutInheritedOrientationPositionIsStillTurnedByParent) {
-    Family family;
-    family.child->setOrientation(Vector2(1, 0));
+    // Without inheriting, only the child's own orientation and scale count; the position is
+    // still turned and scaled by the parent.
     family.child->setInheritOri(false);
     family.child->setInheritScl(false);
     expectNear(family.child->getWorldOrientation(), Vector2(1, 0));
     expectNear(family.child->getWorldScale(), Vector2(1, 1));
     expectNear(family.child->getWorldPosition(), Vector2(10, 2));
+}
+
+TEST(SceneNode, UnderATurnedUnevenlyScaledParentTheOffsetIsScaledThenTurned) {
+    // (1, 0) scaled by (2, 1) is (2, 0), turned a quarter (0, 2); turning first would give (0, 1).
+    SceneNode parent(Vector2(0, 0), quarterTurn, Vector2(2, 1));
+    auto* child = new SceneNode(Vector2(1, 0));
+    parent.addChild(child);
+    expectNear(child->getWorldPosition(), Vector2(0, 2));
 }
 
 TEST(SceneNode, MovingParentInvalidatesWholeSubtree) {
