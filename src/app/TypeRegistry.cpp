@@ -34,6 +34,7 @@
 #include "gameplay/PlayerStaticAnimationController.h"
 #include "gameplay/PlayerStaticMapController.h"
 #include "gameplay/PlayingArea.h"
+#include "gameplay/PlayingAreaSTI.h"
 #include "gameplay/PreventFromLeavingArea.h"
 #include "gameplay/ScalingPowerUp.h"
 #include "gameplay/ScalingPowerUpReceptor.h"
@@ -132,6 +133,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<PlayerStaticAnimationController>(factory);
     add(factory, PlayerStaticMapController(0.0, 0.0, 0.0, 0.0));
     add<PlayingArea>(factory);
+    add<PlayingAreaSTI>(factory);
     add<PlaySoundOnce>(factory);
     add<PreventFromLeavingArea>(factory);
     add<RepeatedStaticImage>(factory);
