@@ -3,6 +3,8 @@
 #include "core/EventFactory.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
+#include "gameplay/AmmoPowerUp.h"
+#include "gameplay/BoostPowerUp.h"
 #include "gameplay/BulletShooter.h"
 #include "gameplay/BulletShooterActionEvent.h"
 #include "gameplay/DamageInflicter.h"
@@ -18,10 +20,12 @@
 #include "gameplay/ExplodeWhenHealthZero.h"
 #include "gameplay/FireBulletsOnTimer.h"
 #include "gameplay/FireScriptOnPing.h"
+#include "gameplay/HealthPowerUp.h"
 #include "gameplay/KillBulletWhenRemoved.h"
 #include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/LimitedBulletShooter.h"
 #include "gameplay/MovableDeflector.h"
+#include "gameplay/PingPowerUp.h"
 #include "gameplay/PlayerPing.h"
 #include "gameplay/PlayerPingCreator.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
@@ -30,8 +34,12 @@
 #include "gameplay/PlayerStaticAnimationController.h"
 #include "gameplay/PlayerStaticMapController.h"
 #include "gameplay/PlayingArea.h"
+#include "gameplay/PlayingAreaSTI.h"
 #include "gameplay/PreventFromLeavingArea.h"
+#include "gameplay/ScalingPowerUp.h"
+#include "gameplay/ScalingPowerUpReceptor.h"
 #include "gameplay/ScreenWrapper.h"
+#include "gameplay/ShieldPowerUp.h"
 #include "gameplay/StaticSpeedTargetAvoider.h"
 #include "gameplay/StaticSpeedTargetFollower.h"
 #include "gameplay/TargetSeeker.h"
@@ -84,8 +92,10 @@ template <typename T, typename Factory> void add(Factory& factory, const T& prot
 } // namespace
 
 void registerComponentTypes(ComponentFactory& factory) {
+    add<AmmoPowerUp>(factory);
     add<Animatable>(factory);
     add<AnimateAndDie>(factory);
+    add<BoostPowerUp>(factory);
     add<BulletShooter>(factory);
     add<Camera>(factory);
     add<CameraSTI>(factory);
@@ -105,6 +115,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<FireBulletsOnTimer>(factory);
     add<FireScriptOnPing>(factory);
     add<FollowingCamera>(factory);
+    add<HealthPowerUp>(factory);
     add<KillBulletWhenRemoved>(factory);
     add<KillWhenLeavingArea>(factory);
     add<LimitedBulletShooter>(factory);
@@ -112,6 +123,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<MovableDeflector>(factory);
     add<MusicPlayer>(factory);
     add<OccludedAnimatable>(factory);
+    add<PingPowerUp>(factory);
     add<PlayerAction>(factory);
     add<PlayerPing>(factory);
     add(factory, PlayerPingCreator("", ""));
@@ -121,12 +133,16 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<PlayerStaticAnimationController>(factory);
     add(factory, PlayerStaticMapController(0.0, 0.0, 0.0, 0.0));
     add<PlayingArea>(factory);
+    add<PlayingAreaSTI>(factory);
     add<PlaySoundOnce>(factory);
     add<PreventFromLeavingArea>(factory);
     add<RepeatedStaticImage>(factory);
     add<RunScriptWhenAdded>(factory);
+    add<ScalingPowerUp>(factory);
+    add<ScalingPowerUpReceptor>(factory);
     add<ScreenWrapper>(factory);
     add<ScriptRunner>(factory);
+    add<ShieldPowerUp>(factory);
     add<SoundEmitter>(factory);
     add<StaticCollidable>(factory);
     add<StaticImage>(factory);
