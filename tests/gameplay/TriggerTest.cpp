@@ -111,7 +111,8 @@ TEST_F(Trigger, EntityRemovalTriggerRunsWhenItsEntityLeavesNotWhenItIsTakenOff) 
     }
 }
 
-// Kinds are counted by their exact name; the award is clamped to the score's range.
+// Kinds are counted by their exact name; the award and the count stop at the top of their
+// range rather than wrapping.
 TEST_F(Score, ShotDownRaiderScoresAndCountsWhileOneThatFliesOffForfeitsBoth) {
     auto* score = new PlayerScore();
     score->setScore(INT_MAX - 100);
@@ -120,6 +121,8 @@ TEST_F(Score, ShotDownRaiderScoresAndCountsWhileOneThatFliesOffForfeitsBoth) {
     add("Level", Vector2(), {enemies});
     auto* lowerCase = new ObjectRemovalCounter("enemy");
     add("Tally", Vector2(), {lowerCase});
+    auto* full = new ObjectRemovalCounter("Enemy", INT_MAX);
+    add("Full", Vector2(), {full});
     add("Field", Vector2(), {new PlayingArea(AxisAlignedBox({0, 0}, {100, 100}))});
     auto place = [this](const char* name, const Vector2& at) {
         SceneTemplatePtr made = sceneTemplates->getTemplate(name, "");
@@ -138,6 +141,7 @@ TEST_F(Score, ShotDownRaiderScoresAndCountsWhileOneThatFliesOffForfeitsBoth) {
     EXPECT_EQ(INT_MAX, score->getScore());
     EXPECT_EQ(1, enemies->getCount());
     EXPECT_EQ(0, lowerCase->getCount());
+    EXPECT_EQ(INT_MAX, full->getCount());
 }
 
 } // namespace
