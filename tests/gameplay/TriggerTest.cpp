@@ -40,31 +40,21 @@ TEST_F(Trigger, ScoreTriggerFiresOnceOnItsEntityReachingTheThreshold) {
 // A fall across several thresholds runs only the lowest of them and uses up the rest; of equal
 // thresholds the lowest-numbered stage runs.
 TEST_F(Trigger, HealthTriggerRunsTheLowestStageEachFallCrosses) {
-    const std::pair<ParamList, Labels> rows[] = {
-        {paramsOf({{"script0", "Stage75"},
-                   {"damage0", "75"},
-                   {"script1", "Stage50"},
-                   {"damage1", "50"},
-                   {"script2", "Stage25"},
-                   {"damage2", "25"}}),
-         {"75", "25"}},
-        {paramsOf({{"script0", "Stage75"},
-                   {"damage0", "75"},
-                   {"script2", "Stage25"},
-                   {"damage2", "25"}}),
-         {"75"}},
-        {paramsOf({{"script0", "Stage25"},
-                   {"damage0", "25"},
-                   {"script1", "Stage50"},
-                   {"damage1", "75"},
-                   {"script2", "Stage75"},
-                   {"damage2", "75"}}),
-         {"50", "25"}},
-    };
+    typedef std::vector<std::tuple<int, const char*, const char*>>
+        Stages; // number, script, threshold
+    const std::pair<Stages, Labels> rows[] = {
+        {{{0, "Stage75", "75"}, {1, "Stage50", "50"}, {2, "Stage25", "25"}}, {"75", "25"}},
+        {{{0, "Stage75", "75"}, {2, "Stage25", "25"}}, {"75"}},
+        {{{0, "Stage25", "25"}, {1, "Stage50", "75"}, {2, "Stage75", "75"}}, {"50", "25"}}};
     for (const auto& row : rows) {
         scripts.heard.clear();
+        ParamList params;
+        for (const auto& [number, script, threshold] : row.first) {
+            params.set("script" + std::to_string(number), script);
+            params.set("damage" + std::to_string(number), threshold);
+        }
         auto* health = new Damageable(100);
-        Entity* hull = add("Hull", Vector2(), {health, HealthTrigger().createNew(row.first)});
+        Entity* hull = add("Hull", Vector2(), {health, HealthTrigger().createNew(params)});
         for (int hp : {60, 10, 5}) {
             health->setHP(hp);
             tick(2);
