@@ -74,12 +74,13 @@ protected:
         fonts();
         return new DynamicTextDisplay(gameFontPath(), 20.0, 1.0);
     }
-    SceneManager scene;
 };
 
 // Without a display the score is only kept. Moving the clock's node within one tick takes it out
 // of its scene and back: it keeps running.
 TEST_F(StatusText, ScoreAndClockShowWhatChangedAndAnnounceOnlyRealScoreChanges) {
+    // Gone before the window and the font manager are.
+    SceneManager scene;
     auto* display = text();
     auto* score = new PlayerScore();
     Entity* player = addTo(scene, "Player", {score, display})->getEntity();
