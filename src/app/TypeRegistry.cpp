@@ -5,8 +5,12 @@
 #include "core/EventFactory.h"
 #include "core/PlayerActionConnectionEvent.h"
 #include "core/PlayerActionEvent.h"
+#include "gameplay/AmmoPowerUp.h"
+#include "gameplay/BoostPowerUp.h"
 #include "gameplay/BulletShooter.h"
 #include "gameplay/BulletShooterActionEvent.h"
+#include "gameplay/CollisionTrigger.h"
+#include "gameplay/CountableObject.h"
 #include "gameplay/DamageInflicter.h"
 #include "gameplay/Damageable.h"
 #include "gameplay/DamageableActionEvent.h"
@@ -14,32 +18,49 @@
 #include "gameplay/DamagedByWithExceptions.h"
 #include "gameplay/DeflectOnPing.h"
 #include "gameplay/Deflectable.h"
+#include "gameplay/EntityRemovalTrigger.h"
 #include "gameplay/Explodable.h"
 #include "gameplay/ExplodeOnCollision.h"
 #include "gameplay/ExplodeOnTimer.h"
 #include "gameplay/ExplodeWhenHealthZero.h"
 #include "gameplay/FireBulletsOnTimer.h"
 #include "gameplay/FireScriptOnPing.h"
+#include "gameplay/HealthPowerUp.h"
+#include "gameplay/HealthTrigger.h"
 #include "gameplay/KillBulletWhenRemoved.h"
 #include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/LimitedBulletShooter.h"
 #include "gameplay/MovableDeflector.h"
+#include "gameplay/MultiTrigger.h"
+#include "gameplay/MultiTriggerActionEvent.h"
+#include "gameplay/ObjectRemovalCounter.h"
+#include "gameplay/PingPowerUp.h"
+#include "gameplay/PlayerHealthBar.h"
 #include "gameplay/PlayerPing.h"
 #include "gameplay/PlayerPingCreator.h"
+#include "gameplay/PlayerScore.h"
 #include "gameplay/PlayerScrollingAnimationController.h"
 #include "gameplay/PlayerScrollingMapController.h"
 #include "gameplay/PlayerShield.h"
+#include "gameplay/PlayerShieldBar.h"
 #include "gameplay/PlayerStaticAnimationController.h"
 #include "gameplay/PlayerStaticMapController.h"
 #include "gameplay/PlayingArea.h"
+#include "gameplay/PlayingAreaSTI.h"
 #include "gameplay/PreventFromLeavingArea.h"
+#include "gameplay/ScalingPowerUp.h"
+#include "gameplay/ScalingPowerUpReceptor.h"
+#include "gameplay/ScoreTrigger.h"
+#include "gameplay/Scoreable.h"
 #include "gameplay/ScreenWrapper.h"
+#include "gameplay/ShieldPowerUp.h"
 #include "gameplay/StaticSpeedTargetAvoider.h"
 #include "gameplay/StaticSpeedTargetFollower.h"
 #include "gameplay/TargetSeeker.h"
 #include "gameplay/Targetable.h"
 #include "gameplay/TargetableGroup.h"
 #include "gameplay/TargetableGroupSeeker.h"
+#include "gameplay/TimerDisplayUpdater.h"
 #include "gameplay/TurnAndDashTargetFollower.h"
 #include "physics/CollidableLine.h"
 #include "physics/Movable.h"
@@ -86,13 +107,17 @@ template <typename T, typename Factory> void add(Factory& factory, const T& prot
 } // namespace
 
 void registerComponentTypes(ComponentFactory& factory) {
+    add<AmmoPowerUp>(factory);
     add<Animatable>(factory);
     add<AnimateAndDie>(factory);
+    add<BoostPowerUp>(factory);
     add<BulletShooter>(factory);
     add<Camera>(factory);
     add<CameraSTI>(factory);
     add<CollidableLine>(factory);
+    add<CollisionTrigger>(factory);
     add<ComponentAdder>(factory);
+    add<CountableObject>(factory);
     add<Damageable>(factory);
     add<DamageInflicter>(factory);
     add<DamagedBy>(factory);
@@ -100,6 +125,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<Deflectable>(factory);
     add<DeflectOnPing>(factory);
     add<DynamicTextDisplay>(factory);
+    add<EntityRemovalTrigger>(factory);
     add<Explodable>(factory);
     add<ExplodeOnCollision>(factory);
     add<ExplodeOnTimer>(factory);
@@ -107,28 +133,42 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<FireBulletsOnTimer>(factory);
     add<FireScriptOnPing>(factory);
     add<FollowingCamera>(factory);
+    add<HealthPowerUp>(factory);
+    add<HealthTrigger>(factory);
     add<KillBulletWhenRemoved>(factory);
     add<KillWhenLeavingArea>(factory);
     add<LimitedBulletShooter>(factory);
     add<Movable>(factory);
     add<MovableDeflector>(factory);
+    add<MultiTrigger>(factory);
     add<MusicPlayer>(factory);
+    add<ObjectRemovalCounter>(factory);
     add<OccludedAnimatable>(factory);
+    add<PingPowerUp>(factory);
     add<PlayerAction>(factory);
+    add<PlayerHealthBar>(factory);
     add<PlayerPing>(factory);
     add(factory, PlayerPingCreator("", ""));
+    add<PlayerScore>(factory);
     add<PlayerScrollingAnimationController>(factory);
     add(factory, PlayerScrollingMapController(0.0, 0.0, 0.0, 0.0));
     add<PlayerShield>(factory);
+    add<PlayerShieldBar>(factory);
     add<PlayerStaticAnimationController>(factory);
     add(factory, PlayerStaticMapController(0.0, 0.0, 0.0, 0.0));
     add<PlayingArea>(factory);
+    add<PlayingAreaSTI>(factory);
     add<PlaySoundOnce>(factory);
     add<PreventFromLeavingArea>(factory);
     add<RepeatedStaticImage>(factory);
     add<RunScriptWhenAdded>(factory);
+    add<ScalingPowerUp>(factory);
+    add<ScalingPowerUpReceptor>(factory);
+    add<Scoreable>(factory);
+    add<ScoreTrigger>(factory);
     add<ScreenWrapper>(factory);
     add<ScriptRunner>(factory);
+    add<ShieldPowerUp>(factory);
     add<SoundEmitter>(factory);
     add<StaticCollidable>(factory);
     add<StaticImage>(factory);
@@ -137,6 +177,7 @@ void registerComponentTypes(ComponentFactory& factory) {
     add<StaticSpeedTargetAvoider>(factory);
     add<StaticTextDisplay>(factory);
     add<TemplateInstantiator>(factory);
+    add<TimerDisplayUpdater>(factory);
     add<TurnAndDashTargetFollower>(factory);
     add<Targetable>(factory);
     add<TargetableGroup>(factory);
@@ -152,6 +193,7 @@ void registerEventTypes(EventFactory& factory) {
     add<DamageableActionEvent>(factory);
     add<LevelActionEvent>(factory);
     add<MovableActionEvent>(factory);
+    add<MultiTriggerActionEvent>(factory);
     add<PlayerActionConnectionEvent>(factory);
     add<PlayerActionEvent>(factory);
     add<ScriptRunnerActionEvent>(factory);

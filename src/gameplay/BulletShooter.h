@@ -54,11 +54,11 @@ public:
     const SceneTemplatePtr& getBulletTemplate() const { return bulletTemplate; }
     const Muzzle& getMuzzle() const { return muzzle; }
 
-protected:
     // Reads "filename", "pos", "ori", "scl" and "speed"; "bullet" is left to the caller.
     static Muzzle readMuzzle(const ParamList& params, std::string& fileHint);
     static SceneTemplatePtr findTemplate(const std::string& name, const std::string& fileHint);
 
+protected:
     SceneTemplatePtr bulletTemplate;
     Muzzle muzzle;
 

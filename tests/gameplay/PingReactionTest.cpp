@@ -1,9 +1,13 @@
 #include "gameplay/DeflectOnPing.h"
+#include "gameplay/FireScriptOnPing.h"
 #include "gameplay/PlayerPing.h"
 
+#include "core/ParamList.h"
 #include "physics/Movable.h"
 #include "physics/PhysicsScene.h"
 #include "support/ProbeComponent.h"
+#include "support/RecordingListener.h"
+#include "support/TemplateFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -43,4 +47,35 @@ TEST(DeflectOnPing, ThrowsTheEntityAwayFromThePingAtItsOwnSpeed) {
                     1e-12);
         EXPECT_NEAR(0.0, (c.endOrientation - target->getWorldOrientation()).length(), 1e-12);
     }
+}
+
+using FireScriptOnPingTest = TemplateFixture;
+
+TEST_F(FireScriptOnPingTest, EachTouchingPingRunsTheScriptButNotOnceTheEntityLeftItsScene) {
+    PhysicsScene world;
+    RecordingListener heard{ProbeEvent::code};
+    world.scene.addListener(&heard);
+    auto beacon = [&](const std::string& script) {
+        ParamList params;
+        params.set("script", script);
+        return world
+            .add("Beacon", Vector2(),
+                 {PhysicsScene::box({-5, -5}, {5, 5}), FireScriptOnPing().createNew(params)})
+            ->getEntity();
+    };
+    beacon("Ordered");
+    beacon("Unwritten");
+    touch(world, Vector2(2, 0));
+    touch(world, Vector2(-2, 0));
+    touch(world, Vector2(0, 2), false);
+    // Taken out of its scene by an earlier listener of the same physics step.
+    Entity* outside = beacon("Ordered");
+    world.scene.removeEntity(outside);
+    Entity ping("Ping");
+    ping.addComponent(new PlayerPing());
+    outside->sendEvent(EventPtr(new CollidableEvent(&ping, outside, 0)));
+    // "Ordered" sends one event 1 s into each run.
+    for (int tick = 0; tick < 63; ++tick)
+        world.scene.updateProcess(PhysicsScene::step);
+    EXPECT_EQ(2u, heard.heard.size());
 }

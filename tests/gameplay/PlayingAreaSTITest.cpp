@@ -1,0 +1,44 @@
+#include "gameplay/PlayingAreaSTI.h"
+#include "gameplay/PlayingArea.h"
+#include "support/TemplateFixture.h"
+#include "world/Entity.h"
+#include "world/SceneManager.h"
+#include "world/SceneNode.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+typedef TemplateFixture PlayingAreaSTITest;
+
+// An area of 800 by 600 on an entity at (100, 50) spans x from -300 to 500 and y from -250 to
+// 350, so "Left" spawns at x = -364, anywhere within y = 50 +- 375, facing +x. "Single" puts its
+// node at (1, 2) from the spawn point. Without the named area nothing is spawned.
+TEST_F(PlayingAreaSTITest, SpawnsOutsideTheGivenSideOfTheAreaWhereverItsEntityIs) {
+    for (const char* areaName : {"Area", "Marker"}) {
+        SceneManager scene;
+        SceneNode* area =
+            Entity::create("Area", {new PlayingArea(AxisAlignedBox({-400, -300}, {400, 300}))});
+        area->setPosition({100, 50});
+        scene.addNode(area);
+        scene.addNode(Entity::create("Marker"));
+        ParamList params;
+        params.set("side", "Left");
+        params.set("playingArea", areaName);
+        auto* spawner = static_cast<PlayingAreaSTI*>(PlayingAreaSTI().createNew(params));
+        scene.addNode(Entity::create("Spawner", {spawner}));
+        for (int spawn = 0; spawn < 4; ++spawn) {
+            SceneNode* root = spawner->instantiate(sceneTemplates->getTemplate("Single", ""));
+            ASSERT_EQ(areaName == std::string("Area"), root != nullptr) << areaName;
+            if (!root)
+                continue;
+            EXPECT_NEAR(-364 + 1, root->getWorldPosition().x, 1e-9);
+            EXPECT_LE(std::abs(root->getWorldPosition().y - 52), 375);
+            EXPECT_NEAR(0, (root->getWorldOrientation() - Vector2(1, 0)).length(), 1e-12);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#include "gameplay/EntityRemovalTrigger.h"
+#include "gameplay/HealthTrigger.h"
+#include "gameplay/MultiTrigger.h"
+#include "gameplay/MultiTriggerActionEvent.h"
+#include "gameplay/ObjectRemovalCounter.h"
+#include "gameplay/PlayerScore.h"
+#include "gameplay/PlayingArea.h"
+#include "gameplay/ScoreTrigger.h"
+#include "gameplay/ScoreableEvent.h"
+#include "gameplay/ScoringScene.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+typedef ScoringScene Trigger;
+typedef ScoringScene Score;
+typedef std::vector<std::string> Labels;
+
+// Only its own entity's score counts; a copy starts unfired.
+TEST_F(Trigger, ScoreTriggerFiresOnceOnItsEntityReachingTheThreshold) {
+    Component* trigger = ScoreTrigger().createNew(
+        paramsOf({{"score", "1000"}, {"entity", "Player"}, {"script", "Reached"}}));
+    add("Judge", Vector2(), {trigger});
+    const std::tuple<int, const char*, std::size_t> steps[] = {
+        {1500, "Other", 0}, {999, "Player", 0}, {1000, "Player", 1}, {2000, "Player", 1}};
+    for (const auto& [score, holder, runs] : steps) {
+        scene->sendEvent(EventPtr(new ScoreableEvent(score, holder)));
+        tick();
+        EXPECT_EQ(runs, scriptsRun().size()) << score << " " << holder;
+    }
+    add("Copy", Vector2(), {trigger->clone()});
+    scene->sendEvent(EventPtr(new ScoreableEvent(3000, "Player")));
+    tick();
+    EXPECT_EQ(Labels({"reached", "reached"}), scriptsRun());
+}
+
+// A fall across several thresholds runs only the lowest of them and uses up the rest; of equal
+// thresholds the lowest-numbered stage runs.
+TEST_F(Trigger, HealthTriggerRunsTheLowestStageEachFallCrosses) {
+    typedef std::vector<std::tuple<int, const char*, const char*>>
+        Stages; // number, script, threshold
+    const std::pair<Stages, Labels> rows[] = {
+        {{{0, "Stage75", "75"}, {1, "Stage50", "50"}, {2, "Stage25", "25"}}, {"75", "25"}},
+        {{{0, "Stage75", "75"}, {2, "Stage25", "25"}}, {"75"}},
+        {{{0, "Stage25", "25"}, {1, "Stage50", "75"}, {2, "Stage75", "75"}}, {"50", "25"}}};
+    for (const auto& row : rows) {
+        scripts.heard.clear();
+        ParamList params;
+        for (const auto& [number, script, threshold] : row.first) {
+            params.set("script" + std::to_string(number), script);
+            params.set("damage" + std::to_string(number), threshold);
+        }
+        auto* health = new Damageable(100);
+        Entity* hull = add("Hull", Vector2(), {health, HealthTrigger().createNew(params)});
+        for (int hp : {60, 10, 5}) {
+            health->setHP(hp);
+            tick(2);
+        }
+        EXPECT_EQ(row.second, scriptsRun());
+        hull->kill();
+        tick();
+    }
+}
+
+TEST_F(Trigger, MultiTriggerFiresOnTheNthEventOnly) {
+    const std::pair<const char*, std::vector<std::size_t>> rows[] = {
+        {"3", {0, 0, 1, 1}}, {"0", {0, 0}}, {"1", {1, 1}}};
+    for (const auto& row : rows) {
+        scripts.heard.clear();
+        Entity* gate = add(
+            "Gate", Vector2(),
+            {MultiTrigger().createNew(paramsOf({{"number", row.first}, {"script", "Reached"}}))});
+        std::vector<std::size_t> runs;
+        for (std::size_t event = 0; event < row.second.size(); ++event) {
+            gate->sendEvent(EventPtr(new MultiTriggerActionEvent()));
+            tick();
+            runs.push_back(scriptsRun().size());
+        }
+        EXPECT_EQ(row.second, runs) << row.first;
+        gate->kill();
+        tick();
+    }
+}
+
+// Leaving and coming back is a departure too; taking the trigger off the entity is not.
+TEST_F(Trigger, EntityRemovalTriggerRunsWhenItsEntityLeavesNotWhenItIsTakenOff) {
+    for (bool takenOff : {false, true}) {
+        scripts.heard.clear();
+        Component* trigger = EntityRemovalTrigger().createNew(paramsOf({{"script", "Reached"}}));
+        SceneNode* node = add("Doomed", Vector2(), {trigger})->getNode();
+        scene->removeNode(node);
+        scene->addNode(node);
+        if (takenOff)
+            scene->removeComponent(trigger);
+        node->getEntity()->kill();
+        tick(2);
+        EXPECT_EQ(takenOff ? 1u : 2u, scriptsRun().size()) << takenOff;
+    }
+}
+
+// Kinds are counted by their exact name; the award and the count stop at the top of their
+// range rather than wrapping.
+TEST_F(Score, ShotDownRaiderScoresAndCountsWhileOneThatFliesOffForfeitsBoth) {
+    auto* score = new PlayerScore();
+    score->setScore(INT_MAX - 100);
+    add("Player", Vector2(), {score});
+    auto* enemies = new ObjectRemovalCounter("Enemy");
+    add("Level", Vector2(), {enemies});
+    auto* lowerCase = new ObjectRemovalCounter("enemy");
+    add("Tally", Vector2(), {lowerCase});
+    auto* full = new ObjectRemovalCounter("Enemy", INT_MAX);
+    add("Full", Vector2(), {full});
+    add("Field", Vector2(), {new PlayingArea(AxisAlignedBox({0, 0}, {100, 100}))});
+    auto place = [this](const char* name, const Vector2& at) {
+        SceneTemplatePtr made = sceneTemplates->getTemplate(name, "");
+        made->load();
+        return made->instantiateInScene(scene.get(), at, Vector2(1, 0), Vector2(1, 1));
+    };
+    place("RaiderAlone", Vector2(50, 50));
+    place("ShellShot", Vector2(52, 50));
+    place("RaiderAlone", Vector2(99, 20))
+        ->getEntity()
+        ->getComponent<Movable>(Movable::typeName())
+        ->setVelocity({125, 0});
+    tick(3);
+    for (Entity* entity : scene->getEntities())
+        EXPECT_EQ(nullptr, entity->getComponent(Scoreable::typeName())) << "a raider stayed";
+    EXPECT_EQ(INT_MAX, score->getScore());
+    EXPECT_EQ(1, enemies->getCount());
+    EXPECT_EQ(0, lowerCase->getCount());
+    EXPECT_EQ(INT_MAX, full->getCount());
+}
+
+} // namespace
