@@ -6,17 +6,16 @@
 #include "app/MenuListener.h"
 #include "core/LogManager.h"
 #include "core/MasterProcessManager.h"
-#include "core/ParamList.h"
 #include "core/PlayerActionType.h"
+#include "gameplay/ObjectRemovalCounter.h"
 #include "gameplay/PlayerPingCreator.h"
-#include "gameplay/ResultValue.h"
+#include "gameplay/PlayerScore.h"
 #include "physics/AxisAlignedBox.h"
 #include "physics/PhysicsManager.h"
 #include "physics/StaticCollidable.h"
 #include "presentation/Font.h"
 #include "presentation/RenderManager.h"
 #include "presentation/StaticTextDisplay.h"
-#include "world/ComponentFactory.h"
 #include "world/ComponentRegistry.h"
 #include "world/Entity.h"
 #include "world/EntityTemplateManager.h"
@@ -91,17 +90,9 @@ void makeMenuItem(StaticTextDisplay& display) {
     entity->addListener(&menuListener);
 }
 
-// A removal counter of the kind on an entity of its own at the scene's root; null when no
-// counter type is registered.
+// A removal counter of the kind, from 0, on an entity of its own at the scene's root.
 Entity* addCounter(SceneManager& scene, const std::string& kind) {
-    ComponentFactory* factory = ComponentFactory::getSingletonPtr();
-    if (!factory || !factory->isRegistered("ObjectRemovalCounter"))
-        return nullptr;
-    ParamList params;
-    params.set("type", kind);
-    params.set("startingCount", "0");
-    Component* counter = factory->create("ObjectRemovalCounter", params);
-    return addEntity(scene, Vector2(0, 0), {counter})->getEntity();
+    return addEntity(scene, Vector2(0, 0), {new ObjectRemovalCounter(kind, 0)})->getEntity();
 }
 
 // The counter while it is still in the scene, else null.
@@ -291,26 +282,24 @@ std::int32_t totalScore(std::int32_t points, double roundTime) {
     return static_cast<std::int32_t>(total);
 }
 
-std::int32_t resultValueOf(const Entity* entity, const std::string& componentType) {
-    if (!entity)
-        return 0;
-    auto* value =
-        dynamic_cast<ResultValue*>(ComponentRegistry::getComponent(componentType, entity));
-    return value ? value->getResultValue() : 0;
-}
-
 void recordLevelResults(SceneManager& scene, unsigned storyIndex) {
     levelResults = LevelResults();
     if (levelList && storyIndex < levelList->getNumStoryLevels())
         levelResults.levelName = levelList->getStoryLevelName(storyIndex);
     auto count = [&scene](Entity* counter) {
-        std::int32_t value = resultValueOf(liveCounter(counter, scene), "ObjectRemovalCounter");
-        return value > 0 ? static_cast<unsigned>(value) : 0u;
+        Entity* live = liveCounter(counter, scene);
+        auto* found =
+            live ? live->getComponent<ObjectRemovalCounter>(ObjectRemovalCounter::typeName())
+                 : nullptr;
+        return found && found->getCount() > 0 ? static_cast<unsigned>(found->getCount()) : 0u;
     };
     levelResults.enemiesDestroyed = count(enemyCounter);
     levelResults.powerUpsCollected = count(powerUpCounter);
     levelResults.roundTime = scene.getTotalTime();
-    levelResults.points = resultValueOf(scene.findEntity("PlayerScore"), "PlayerScore");
+    Entity* scoreEntity = scene.findEntity("PlayerScore");
+    auto* score =
+        scoreEntity ? scoreEntity->getComponent<PlayerScore>(PlayerScore::typeName()) : nullptr;
+    levelResults.points = score ? score->getScore() : 0;
 }
 
 void forgetCounters() {

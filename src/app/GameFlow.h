@@ -31,5 +31,3 @@ std::int32_t totalScore(std::int32_t points, double roundTime);
 void recordLevelResults(SceneManager& scene, unsigned storyIndex);
 // Forgets the running level's counters.
 void forgetCounters();
-// The value of the component of that type on the entity, when it offers one; 0 otherwise.
-std::int32_t resultValueOf(const Entity* entity, const std::string& componentType);

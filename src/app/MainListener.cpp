@@ -133,6 +133,10 @@ void MainListener::inputFocusLost(const WindowEventPtr&) {
 }
 
 void MainListener::endLevel(const LevelActionEventPtr&) {
+    // A second ending before the change is made (a clearing trigger and a time limit in the same
+    // step) would skip the next level.
+    if (screenChangeRequested)
+        return;
     screenChangeRequested = true;
     if (gameMode == State::StoryLevel) {
         if (finishScreenFollows()) {
@@ -151,6 +155,8 @@ void MainListener::endLevel(const LevelActionEventPtr&) {
 }
 
 void MainListener::resetLevel(const LevelActionEventPtr&) {
+    if (screenChangeRequested)
+        return;
     forgetCounters();
     requestScreen(State::StoryLevel);
 }
