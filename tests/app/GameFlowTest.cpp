@@ -1,5 +1,6 @@
 #include "app/GameFlow.h"
 #include "app/GameGlobals.h"
+#include "app/LevelActionEvent.h"
 #include "app/LevelList.h"
 #include "app/TypeRegistry.h"
 #include "core/EventFactory.h"
@@ -183,6 +184,18 @@ TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
     change(State::StoryLevel);
     EXPECT_EQ(State::StoryLevel, gameMode);
     EXPECT_TRUE(currentScene->findEntity("Player"));
+}
+
+TEST_F(GameFlowTest, TwoLevelEndsBeforeTheChangeEndOnlyOneLevel) {
+    currentStoryLevel = 0;
+    change(State::StoryLevel);
+    ASSERT_EQ(State::StoryLevel, gameMode);
+    screenChangeRequested = false;
+    LevelActionEventPtr end(new LevelActionEvent(LevelActionEvent::Action::EndLevel));
+    currentScene->sendEvent(end);
+    currentScene->sendEvent(end);
+    EXPECT_EQ(1u, currentStoryLevel);
+    EXPECT_EQ(State::LevelFinish, nextGameMode);
 }
 
 } // namespace
