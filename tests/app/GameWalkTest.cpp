@@ -26,14 +26,18 @@ bool textIn(const Shot& shot, int y0, int y1, bool (*colour)(int, int, int), int
             int x1 = 800) {
     return shot.count(x0, y0, x1, y1, colour) > 150;
 }
+// The menu's title, between the corners where a level shows its score and clock.
+bool title(const Shot& s) {
+    return textIn(s, 15, 60, white, 150, 650);
+}
 bool menu(const Shot& s) {
-    return textIn(s, 15, 60, white) && textIn(s, 108, 132, white);
+    return title(s) && textIn(s, 108, 132, white);
 }
 bool controlHelp(const Shot& s) {
     return textIn(s, 25, 75, gold, 250, 550);
 }
 bool level(const Shot& s) {
-    return s.count(0, 0, 80, 25, paleBlue) > 40 && !textIn(s, 15, 60, white);
+    return s.count(0, 0, 80, 25, paleBlue) > 40 && !title(s);
 }
 bool paused(const Shot& s) {
     return level(s) && textIn(s, 270, 330, gold, 250, 550);
