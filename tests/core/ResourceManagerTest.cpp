@@ -7,13 +7,11 @@
 #include <vector>
 
 namespace {
-
 struct Counters {
     int loads = 0, unloads = 0, destroyed = 0;
 };
 
-class CountingResource : public Resource {
-public:
+struct CountingResource : Resource {
     CountingResource(const std::string& name, ResourceHandle handle, ManualResourceLoader* loader,
                      Counters& counters)
         : Resource(name, handle, loader), counters(counters) {}
@@ -21,32 +19,24 @@ public:
         unload();
         ++counters.destroyed;
     }
-
-    std::function<void()> duringLoad;
-
-protected:
     void loadImpl() override {
         ++counters.loads;
         if (duringLoad)
             duringLoad();
     }
     void unloadImpl() override { ++counters.unloads; }
-
-private:
     Counters& counters;
+    std::function<void()> duringLoad;
 };
 
-class CountingManager : public ResourceManager {
-public:
+struct CountingManager : ResourceManager {
     ~CountingManager() override { unloadAll(); }
-    Counters counters;
-    bool refuse = false;
-
-protected:
     Resource* createImpl(const std::string& name, ResourceHandle handle,
                          ManualResourceLoader* loader) override {
         return refuse ? nullptr : new CountingResource(name, handle, loader, counters);
     }
+    Counters counters;
+    bool refuse = false;
 };
 
 struct RecordingLoader : ManualResourceLoader {
@@ -57,33 +47,12 @@ struct RecordingLoader : ManualResourceLoader {
     bool owned;
     Counters& counters;
 };
-
 } // namespace
-
-// A removed resource lives on for its holder; a new one of that name is another object with a
-// handle of its own, and a failed creation caches nothing.
-TEST(ResourceManager, SameNameGivesSameObjectAndHandlesAreNeverShared) {
-    CountingManager manager;
-    ResourcePtr a = manager.create("a");
-    EXPECT_EQ(a.get(), manager.create("a").get());
-    manager.create("b");
-    manager.remove(a->getHandle());
-    manager.remove(12345);
-    ResourcePtr newA = manager.create("a");
-    EXPECT_NE(a.get(), newA.get());
-    EXPECT_EQ(3u, newA->getHandle());
-    EXPECT_FALSE(manager.create(""));
-    manager.refuse = true;
-    EXPECT_FALSE(manager.create("nothing"));
-    EXPECT_EQ(2u, manager.size());
-}
 
 TEST(ResourceManager, LoadStateMachineIgnoresCallsInTheWrongStateAndSurvivesAThrowingLoad) {
     CountingManager manager;
     ResourcePtr resource = manager.create("r");
-    resource->unload();
-    resource->reload();
-    EXPECT_EQ(0, manager.counters.loads + manager.counters.unloads);
+    resource->reload(); // not loaded: nothing to do
     auto& counting = static_cast<CountingResource&>(*resource);
     counting.duringLoad = [] { throw std::runtime_error("broken"); };
     EXPECT_THROW(resource->load(), std::runtime_error);
@@ -97,9 +66,9 @@ TEST(ResourceManager, LoadStateMachineIgnoresCallsInTheWrongStateAndSurvivesAThr
     EXPECT_EQ(1, manager.counters.unloads);
 }
 
-// A loader replaces loadImpl; one that asks for it is deleted with its resource, or at once when
-// no new resource takes it.
-TEST(ResourceManager, OwningLoaderIsDeletedExactlyOnce) {
+// An owning loader goes with its resource, or at once when no new resource takes it. A removed
+// resource lives on for its holder; a new one of that name gets a handle of its own.
+TEST(ResourceManager, OwningLoaderIsDeletedExactlyOnceAndHandlesAreNeverShared) {
     Counters loader;
     RecordingLoader kept(false, loader);
     {
@@ -112,10 +81,17 @@ TEST(ResourceManager, OwningLoaderIsDeletedExactlyOnce) {
     EXPECT_EQ(1, loader.destroyed);
     CountingManager manager;
     ResourcePtr first = manager.create("text", new RecordingLoader(true, loader));
-    manager.create("text", new RecordingLoader(true, loader));
+    EXPECT_EQ(first.get(), manager.create("text", new RecordingLoader(true, loader)).get());
+    manager.create("other");
+    manager.remove(first->getHandle());
+    manager.remove(12345);
+    ResourcePtr again = manager.create("text");
+    EXPECT_NE(first.get(), again.get());
+    EXPECT_EQ(3u, again->getHandle());
     EXPECT_FALSE(manager.create("", new RecordingLoader(true, loader)));
     manager.refuse = true;
     EXPECT_FALSE(manager.create("refused", new RecordingLoader(true, loader)));
+    EXPECT_EQ(2u, manager.size());
     EXPECT_EQ(4, loader.destroyed);
 }
 
@@ -125,11 +101,9 @@ TEST(ResourceManager, UnreferencedRulesActOnlyOnResourcesNobodyElseHolds) {
     manager.create("loose")->load();
     held->load();
     ResourceHandle looseHandle = manager.getByName("loose")->getHandle();
-
     manager.unloadUnreferenced();
     EXPECT_EQ(Resource::Loaded, held->getState());
     EXPECT_EQ(Resource::Unloaded, manager.getByHandle(looseHandle)->getState());
-    // Destroying a loaded resource unloads it.
     manager.getByHandle(looseHandle)->load();
     manager.removeUnreferenced();
     EXPECT_EQ(1, manager.counters.destroyed);

@@ -3,21 +3,16 @@
 #include "core/Process.h"
 
 #include <functional>
-#include <string>
 #include <vector>
 
 // A process that records what it receives and can run an action from inside each call.
 class RecordingProcess : public Process {
 public:
-    explicit RecordingProcess(std::vector<std::string>* journal = nullptr, std::string name = "",
-                              bool standAlone = false)
-        : journal(journal), name(std::move(name)), standAlone(standAlone) {}
+    explicit RecordingProcess(bool standAlone = false) : standAlone(standAlone) {}
     ~RecordingProcess() override { call(onDestroy); }
 
     void updateProcess(double seconds) override {
         updates.push_back(seconds);
-        if (journal)
-            journal->push_back(name);
         call(onUpdate);
     }
     void pauseChanged(bool paused) override { pauseChanges.push_back(paused); }
@@ -37,7 +32,5 @@ private:
         if (action)
             action();
     }
-    std::vector<std::string>* journal;
-    std::string name;
     bool standAlone;
 };
