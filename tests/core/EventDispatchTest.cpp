@@ -101,12 +101,12 @@ TEST(EventManager, NestedSendCompletesBeforeOuterDeliveryContinues) {
 
 TEST(EventManager, ListenerDestroyingTheManagerDuringQueueRunIsSafe) {
     auto manager = std::make_unique<EventManager>();
+    EventManager* raw = manager.get();
     RecordingListener listener(typeA);
     listener.onEvent = [&](const EventPtr&) { manager.reset(); };
-    manager->addListener(&listener);
-    manager->queueEvent(makeEvent(typeA, 0.0));
-    manager->queueEvent(makeEvent(typeA, 0.0));
-    EventManager* raw = manager.get();
+    raw->addListener(&listener);
+    for (int copy = 0; copy < 2; ++copy)
+        raw->queueEvent(makeEvent(typeA, 0.0));
     raw->processQueue(1.0);
     EXPECT_EQ(1u, listener.heard.size());
     EXPECT_EQ(0u, listener.dispatcherCount());

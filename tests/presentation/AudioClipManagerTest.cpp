@@ -7,7 +7,6 @@ namespace {
 class AudioClipManagerTest : public AudioTest {
 protected:
     AudioClipManagerTest() : AudioTest(Clips) {}
-    AudioClipManager& clips() { return AudioClipManager::getSingleton(); }
 };
 } // namespace
 
@@ -41,17 +40,17 @@ TEST_F(AudioClipManagerTest, ReferencePlaysAgainAfterItsEndOrAStop) {
         AudioClip first(path);
         AudioClip second;
         second = first;
-        clips().setLoop(path, true);
+        AudioClipManager::getSingleton().setLoop(path, true);
         first.play();
         run(2.0);
         EXPECT_TRUE(first.isPlaying());
     }
-    EXPECT_FALSE(clips().isKnown(path));
+    EXPECT_FALSE(AudioClipManager::getSingleton().isKnown(path));
     run(0.016);
     EXPECT_EQ(channelsPlaying(), 0);
     AudioClip again(path);
     again.play();
-    clips().unloadClip(path);
+    AudioClipManager::getSingleton().unloadClip(path);
     EXPECT_FALSE(again.isPlaying());
     again.play();
     EXPECT_TRUE(again.isPlaying());

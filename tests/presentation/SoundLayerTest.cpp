@@ -39,7 +39,6 @@ protected:
         FMOD_Channel_SetCallback(channel, FMOD_CHANNEL_CALLBACKTYPE_END, recordEnd, value);
         return channel;
     }
-    // Fixed steps, one update each, as the game loop does.
     void run(double seconds) {
         for (double done = 0.0; done < seconds - 1e-9; done += 0.016) {
             clock.advance(0.016);
@@ -57,7 +56,7 @@ protected:
 } // namespace
 
 // Ends, played out or stopped, are reported once each by the next update, but not playing at once.
-TEST_F(SoundLayer, EndCallbackArrivesOnlyDuringUpdateAndTheSoundPlaysAgain) {
+TEST_F(SoundLayer, EndCallbackArrivesOnlyDuringUpdateAndStaleHandlesAreErrorsNotCrashes) {
     FMOD_SOUND* beep = load("beep.wav");
     FMOD_CHANNEL* channel = play(beep, 7);
     FMOD_CHANNELGROUP* master = nullptr;
@@ -79,6 +78,12 @@ TEST_F(SoundLayer, EndCallbackArrivesOnlyDuringUpdateAndTheSoundPlaysAgain) {
     EXPECT_EQ(ends.size(), 1u);
     run(1.0);
     EXPECT_EQ(ends, (std::vector<int>{7, 3}));
+    // Null and released handles are errors, not crashes.
+    EXPECT_EQ(FMOD_System_Update(nullptr), FMOD_ERR_NULL_POINTER);
+    ASSERT_EQ(FMOD_Sound_Release(beep), FMOD_OK);
+    EXPECT_EQ(FMOD_Sound_Release(beep), FMOD_ERR_STALE_HANDLE);
+    EXPECT_EQ(FMOD_System_PlaySound(system, FMOD_CHANNEL_FREE, beep, 0, &again),
+              FMOD_ERR_STALE_HANDLE);
 }
 
 TEST_F(SoundLayer, DecodesWavOggAndFlacAndRefusesWhatItCannotRead) {

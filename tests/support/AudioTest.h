@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-// The game's AudioManager on the silent output and a manual clock, in a scratch working directory
-// of its own, with the clip and stream managers (which it deletes) and a scene when asked for.
+// The game's AudioManager (silent, on a manual clock) in a scratch directory, with parts on
+// request.
 class AudioTest : public ::testing::Test {
 protected:
     enum Parts { Clips = 1, Streams = 2, Scene = 4 };
