@@ -135,10 +135,11 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
         lastPositions.swap(positions);
         most = std::max(most, scene->getEntities().size());
         // Each entity runs a few processes at most (steering, a wrap check, timers), listens
-        // to its area once and has a few events waiting.
+        // to its area once, has a few events waiting and touches a few others.
         ASSERT_LE(scene->getEntities().size(), cap) << "step " << index;
         ASSERT_LE(scene->processCount(), 4 * cap) << "step " << index;
         ASSERT_LE(scene->queuedEventCount(), cap) << "step " << index;
+        ASSERT_LE(physics.contactCount(), cap) << "step " << index;
         ASSERT_LE(arena->listenerCount(EventType::PlayingArea), cap) << "step " << index;
         ASSERT_LE(scene->listenerCount(EventType::Targetable), cap) << "step " << index;
     }
