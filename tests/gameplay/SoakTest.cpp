@@ -51,7 +51,8 @@ protected:
         soak->instantiateInScene(scene.get(), Vector2(), Vector2(1, 0), Vector2(1, 1));
     }
     void TearDown() override {
-        physics.disconnect(scene.get());
+        if (scene)
+            physics.disconnect(scene.get());
         scene.reset();
         video.reset();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
