@@ -100,10 +100,12 @@ void expectOnlyKnownNames(const Factory& factory, const std::vector<std::string>
 }
 } // namespace
 
-TEST(TypeRegistry, AnswersOnlyTheNamesDataFilesUse) {
+TEST(TypeRegistry, AnswersTheNamesDataFilesUse) {
     ComponentFactory components;
     registerComponentTypes(components);
-    expectOnlyKnownNames(components, componentNames);
+    std::vector<std::string> expected = componentNames;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, components.registeredNames());
     EXPECT_FALSE(components.isRegistered("BoxSceneTemplateInstantiator"));
     EXPECT_FALSE(components.isRegistered("movable"));
 

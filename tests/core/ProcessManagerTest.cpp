@@ -12,76 +12,58 @@ constexpr double step = 0.016;
 TEST(ProcessManager, UpdatesChildrenInInsertionOrderOncePerPass) {
     std::vector<std::string> journal;
     ProcessManager manager;
-    RecordingProcess first(&journal, "first"), second(&journal, "second");
-    second.onUpdate = [&] { manager.updateProcess(1.0); };
-    manager.addProcess(&first);
-    manager.addProcess(&second);
-    manager.addProcess(&first);
-    manager.updateProcess(step);
-    manager.updateProcess(step);
-    EXPECT_EQ((std::vector<std::string>{"first", "second", "first", "second"}), journal);
-    EXPECT_DOUBLE_EQ(2 * step, manager.getTotalTime());
-}
-
-TEST(ProcessManager, IntervalProcessReceivesTheSumOfItsTicks) {
-    ProcessManager manager;
-    RecordingProcess process;
-    process.setUpdateInterval(3);
-    manager.addProcess(&process);
-    for (int tick = 0; tick < 7; ++tick)
-        manager.updateProcess(step);
-    ASSERT_EQ(3u, process.updates.size());
-    EXPECT_DOUBLE_EQ(step, process.updates[0]);
-    EXPECT_NEAR(3 * step, process.updates[1], 1e-12);
-    EXPECT_NEAR(3 * step, process.updates[2], 1e-12);
-}
-
-TEST(ProcessManager, KilledProcessIsStillUpdatedLaterInSamePassThenDetached) {
-    ProcessManager manager;
-    RecordingProcess killer, victim, late;
-    killer.onUpdate = [&] {
-        victim.kill();
-        manager.addProcess(&late);
+    RecordingProcess first, second, interval;
+    first.onUpdate = [&] { journal.push_back("first"); };
+    second.onUpdate = [&] {
+        journal.push_back("second");
+        manager.updateProcess(1.0);
     };
-    manager.addProcess(&killer);
-    manager.addProcess(&victim);
-    manager.updateProcess(step);
-    EXPECT_EQ(1u, victim.updates.size());
-    EXPECT_EQ(1u, late.updates.size());
-    EXPECT_EQ(1, victim.removals);
-    EXPECT_EQ(nullptr, victim.getManager());
-    EXPECT_FALSE(victim.isKilled());
-    manager.addProcess(&victim);
-    EXPECT_EQ(&manager, victim.getManager());
+    interval.setUpdateInterval(2);
+    for (RecordingProcess* process : {&first, &second, &first, &interval})
+        manager.addProcess(process);
+    for (int pass = 0; pass < 3; ++pass)
+        manager.updateProcess(step);
+    EXPECT_EQ((std::vector<std::string>{"first", "second", "first", "second", "first", "second"}),
+              journal);
+    EXPECT_NEAR(3 * step, manager.getTotalTime(), 1e-12);
+    ASSERT_EQ(2u, interval.updates.size());
+    EXPECT_NEAR(2 * step, interval.updates[1], 1e-12);
 }
 
-TEST(ProcessManager, StandAloneProcessesAreDeletedWhenReapedOrWithTheirManager) {
+// Stand-alone processes are deleted when reaped or with their manager.
+TEST(ProcessManager, KilledProcessIsStillUpdatedLaterInSamePassThenDetached) {
     int destroyed = 0;
-    RecordingProcess owned;
+    RecordingProcess killer, victim, late;
     {
         ProcessManager manager;
-        auto* dying = new RecordingProcess(nullptr, "", true);
-        dying->onDestroy = [&] { ++destroyed; };
-        dying->onUpdate = [dying] { dying->kill(); };
-        manager.addProcess(dying);
+        auto* dying = new RecordingProcess(true);
+        auto* lasting = new RecordingProcess(true);
+        killer.onUpdate = [&] {
+            victim.kill();
+            dying->kill();
+            manager.addProcess(&late);
+        };
+        dying->onDestroy = lasting->onDestroy = [&] { ++destroyed; };
+        for (RecordingProcess* process : {&killer, &victim, dying, lasting})
+            manager.addProcess(process);
         manager.updateProcess(step);
         EXPECT_EQ(1, destroyed);
-        EXPECT_EQ(0u, manager.processCount());
-        auto* lasting = new RecordingProcess(nullptr, "", true);
-        lasting->onDestroy = [&] { ++destroyed; };
-        manager.addProcess(lasting);
-        manager.addProcess(&owned);
+        EXPECT_EQ(1u, victim.updates.size() * late.updates.size());
+        EXPECT_EQ(1, victim.removals);
+        EXPECT_EQ(nullptr, victim.getManager());
+        EXPECT_FALSE(victim.isKilled());
     }
     EXPECT_EQ(2, destroyed);
-    EXPECT_EQ(nullptr, owned.getManager());
+    EXPECT_EQ(nullptr, late.getManager());
 }
 
-// Each row destroys a child at a different moment; the manager must neither touch it again nor
-// keep a slot for it.
+// Each row destroys a child at another moment, the last before throwing bad data out of the tree
+// (the program catches it and runs on): no slot may stay behind and every manager stays usable.
 TEST(ProcessManager, ChildDestroyedByAnotherLeavesNoSlot) {
-    enum Moment { DuringPass, WhileReaping, OutsideAPass };
-    for (Moment moment : {DuringPass, WhileReaping, OutsideAPass}) {
+    enum Moment { DuringPass, WhileReaping, OutsideAPass, BeforeThrowing };
+    for (Moment moment : {DuringPass, WhileReaping, OutsideAPass, BeforeThrowing}) {
         SCOPED_TRACE(moment);
+        MasterProcessManager root;
         ProcessManager manager;
         RecordingProcess destroyer, after;
         auto* victim = new RecordingProcess;
@@ -89,96 +71,54 @@ TEST(ProcessManager, ChildDestroyedByAnotherLeavesNoSlot) {
             delete victim;
             victim = nullptr;
         };
-        if (moment == DuringPass)
-            destroyer.onUpdate = destroy;
-        if (moment == WhileReaping) {
-            destroyer.onUpdate = [&] { destroyer.kill(); };
+        destroyer.onUpdate = [&] {
+            if (moment == WhileReaping)
+                destroyer.kill();
+            if ((moment == DuringPass || moment == BeforeThrowing) && victim) {
+                destroy();
+                if (moment == BeforeThrowing)
+                    throw myexception("bad data");
+            }
+        };
+        if (moment == WhileReaping)
             destroyer.onRemoved = destroy;
-        }
-        manager.addProcess(&destroyer);
-        manager.addProcess(victim);
-        manager.addProcess(&after);
+        root.addProcess(&manager);
+        for (RecordingProcess* process : {&destroyer, victim, &after})
+            manager.addProcess(process);
         if (moment == OutsideAPass)
             destroy();
-        manager.updateProcess(step);
-        EXPECT_EQ(1u, after.updates.size());
+        if (moment == BeforeThrowing)
+            EXPECT_THROW(root.updateProcess(step), myexception);
+        else
+            root.updateProcess(step);
+        root.updateProcess(step);
+        EXPECT_EQ(moment == BeforeThrowing ? 1u : 2u, after.updates.size());
         EXPECT_EQ(moment == WhileReaping ? 1u : 2u, manager.processCount());
-        manager.updateProcess(step);
-        EXPECT_EQ(2u, after.updates.size());
     }
 }
 
-// Bad data met during play raises out of the process tree; the program catches it and must still
-// be able to run on and shut down.
-TEST(ProcessManager, ErrorThrownByAChildLeavesEveryManagerUsable) {
-    auto master = std::make_unique<MasterProcessManager>();
-    auto scene = std::make_unique<ProcessManager>();
-    RecordingProcess destroyer, after;
-    auto* victim = new RecordingProcess;
-    bool fail = true;
-    destroyer.onUpdate = [&] {
-        delete victim;
-        victim = nullptr;
-        if (fail)
-            throw myexception("bad data");
-    };
-    master->addProcess(scene.get());
-    scene->addProcess(&destroyer);
-    scene->addProcess(victim);
-    scene->addProcess(&after);
-    EXPECT_THROW(master->updateProcess(step), myexception);
-    EXPECT_EQ(1u, master->processCount());
-    EXPECT_EQ(2u, scene->processCount());
-    fail = false;
-    master->updateProcess(step);
-    EXPECT_EQ(2u, destroyer.updates.size());
-    EXPECT_EQ(1u, after.updates.size());
-    master.reset();
-    EXPECT_EQ(nullptr, scene->getManager());
-}
-
+// The timed pause runs out exactly on its second tick; a paused subtree's clock stops.
 TEST(ProcessManager, TimedPauseEndsOnTheTickThatUsesItUpAndIndefinitePauseWaits) {
-    ProcessManager manager;
+    ProcessManager root, scene;
     RecordingProcess timed, indefinite;
-    manager.addProcess(&timed);
-    manager.addProcess(&indefinite);
+    root.addProcess(&scene);
+    scene.addProcess(&timed);
+    scene.addProcess(&indefinite);
     timed.setPaused(true);
-    // Exactly two ticks: the remaining time reaches 0.0 on the second.
     timed.setPaused(true, 2 * step);
     indefinite.setPaused(true, 0.0);
-    manager.updateProcess(step);
+    root.updateProcess(step);
     EXPECT_TRUE(timed.isPaused());
-    manager.updateProcess(step);
-    EXPECT_FALSE(timed.isPaused());
+    root.updateProcess(step);
     EXPECT_EQ((std::vector<bool>{true, false}), timed.pauseChanges);
     EXPECT_EQ(1u, timed.updates.size());
-    for (int tick = 0; tick < 10; ++tick)
-        manager.updateProcess(step);
-    EXPECT_TRUE(indefinite.updates.empty());
-    indefinite.setPaused(false);
-    manager.updateProcess(step);
-    ASSERT_EQ(1u, indefinite.updates.size());
-    EXPECT_DOUBLE_EQ(step, indefinite.updates[0]);
-}
-
-TEST(ProcessManager, PausedSubtreeStopsItsClock) {
-    ProcessManager root;
-    ProcessManager scene;
-    RecordingProcess inside;
-    root.addProcess(&scene);
-    scene.addProcess(&inside);
-    root.updateProcess(step);
     scene.setPaused(true);
-    root.updateProcess(step);
-    root.updateProcess(step);
+    for (int tick = 0; tick < 10; ++tick)
+        root.updateProcess(step);
     scene.setPaused(false);
+    indefinite.setPaused(false);
     root.updateProcess(step);
-    EXPECT_NEAR(2 * step, scene.getTotalTime(), 1e-12);
-    EXPECT_EQ(2u, inside.updates.size());
-    EXPECT_DOUBLE_EQ(step, inside.updates[1]);
-}
-
-TEST(MasterProcessManager, IsASingleton) {
-    MasterProcessManager master;
-    EXPECT_THROW(MasterProcessManager second, myexception);
+    EXPECT_NEAR(3 * step, scene.getTotalTime(), 1e-12);
+    EXPECT_EQ((std::vector<double>{step}), indefinite.updates);
+    EXPECT_EQ(2u, timed.updates.size());
 }

@@ -10,21 +10,17 @@
 
 namespace {
 
-// A component whose process follows its entity's scene must keep running when its node is moved
-// under another parent of the same scene: the node leaves and re-enters within one tick.
+// A process following its entity's scene keeps running when the node moves under another parent
+// of the same scene, leaving and re-entering within one tick.
 struct ReparentCase {
     const char* name;
-    std::function<std::vector<Component*>()> components;
-    // Checks that the process still does its work, a tick after the move: a process whose
-    // removal is pending still runs in that tick.
+    std::function<Component*()> component; // beside a stand-in "TargetSeeker"
+    // Run a tick after the move, since a process whose removal is pending still runs in that one.
     std::function<void(ShipScene&)> stillRuns;
 };
 
 const ReparentCase cases[] = {
-    {"FollowingCamera",
-     [] {
-         return std::vector<Component*>{new FollowingCamera(Vector2(800, 600)), new SeekerStandIn};
-     },
+    {"FollowingCamera", [] { return new FollowingCamera(Vector2(800, 600)); },
      [](ShipScene& world) {
          SceneNode* target = Entity::create("target");
          target->setPosition(Vector2(300, -20));
@@ -35,10 +31,7 @@ const ReparentCase cases[] = {
          EXPECT_EQ(Vector2(300, -20), world.node()->getWorldPosition());
      }},
     {"PlayerStaticMapController",
-     [] {
-         return std::vector<Component*>{
-             new PlayerStaticMapController(200.0, 100.0, 300.0, 2.0, 150.0, 0.05, 0.1)};
-     },
+     [] { return new PlayerStaticMapController(200.0, 100.0, 300.0, 2.0, 150.0, 0.05, 0.1); },
      [](ShipScene& world) {
          // Only the controller's process caps the speed.
          world.movable()->setVelocity(Vector2(300.0, 400.0));
@@ -46,9 +39,7 @@ const ReparentCase cases[] = {
          EXPECT_NEAR(world.movable()->getVelocity().length(), 300.0, 1e-9);
      }},
     {"PlayerScrollingMapController",
-     [] {
-         return std::vector<Component*>{new PlayerScrollingMapController(50.0, 40.0, -30.0, 25.0)};
-     },
+     [] { return new PlayerScrollingMapController(50.0, 40.0, -30.0, 25.0); },
      [](ShipScene& world) {
          // Only the controller's process ends a boost.
          auto* controller = static_cast<PlayerScrollingMapController*>(
@@ -65,7 +56,7 @@ const ReparentCase cases[] = {
 TEST(Reparenting, ProcessFollowingTheSceneKeepsRunningAfterAMoveWithinItsScene) {
     for (const ReparentCase& entry : cases) {
         SCOPED_TRACE(entry.name);
-        ShipScene world(entry.components());
+        ShipScene world({entry.component(), new SeekerStandIn});
         auto* holder = new SceneNode();
         world.scene.addNode(holder);
         ASSERT_TRUE(world.scene.removeNode(world.node()));

@@ -5,8 +5,10 @@
 #include "gameplay/TimerDisplayUpdater.h"
 #include "presentation/AnimationActionEvent.h"
 #include "presentation/DynamicTextDisplay.h"
+#include "presentation/FontManager.h"
 #include "presentation/OccludedAnimatable.h"
 #include "support/FontSupport.h"
+#include "support/GlContext.h"
 #include "support/RecordingListener.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
@@ -68,10 +70,12 @@ TEST(TimerDisplayUpdater, ClockTextLeadsWithMinutesAndHoursOnlyOnceReached) {
         EXPECT_EQ(row.second, TimerDisplayUpdater::clockText(row.first)) << row.first;
 }
 
-class StatusText : public FontContextTest {
+class StatusText : public GlContextTest {
 protected:
     DynamicTextDisplay* text() {
-        fonts();
+        textures();
+        if (!FontManager::getSingletonPtr())
+            new FontManager();
         return new DynamicTextDisplay(gameFontPath(), 20.0, 1.0);
     }
 };

@@ -1,23 +1,17 @@
 #include "presentation/AudioClipManager.h"
 #include "presentation/AudioClip.h"
-#include "presentation/AudioManager.h"
 #include "support/AudioTest.h"
 #include "support/FontSupport.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 class AudioClipManagerTest : public AudioTest {
 protected:
-    void SetUp() override {
-        AudioTest::SetUp();
-        makeClipManager();
-    }
-    AudioClipManager& clips() { return AudioClipManager::getSingleton(); }
+    AudioClipManagerTest() : AudioTest(Clips) {}
 };
 } // namespace
 
-// A reference is free to play again once its end arrives, and at once after a stop.
+// Playing a playing reference starts nothing new, but a copy plays alongside. A missing file raises
+// the layer's text; an empty path plays nothing.
 TEST_F(AudioClipManagerTest, ReferencePlaysAgainAfterItsEndOrAStop) {
     AudioClip beep(sound("beep.wav"));
     beep.play();
@@ -28,72 +22,36 @@ TEST_F(AudioClipManagerTest, ReferencePlaysAgainAfterItsEndOrAStop) {
     beep.play();
     run(0.1);
     beep.stop();
-    EXPECT_FALSE(beep.isPlaying());
     beep.play();
-    run(0.016);
-    EXPECT_TRUE(beep.isPlaying());
+    beep.play();
     EXPECT_EQ(channelsPlaying(), 1);
-}
-
-TEST_F(AudioClipManagerTest, PlayingAPlayingReferenceStartsNothingNewButACopyPlaysAlongside) {
-    AudioClip chime(sound("chime.flac"));
-    chime.play();
-    run(0.1);
-    chime.play();
-    EXPECT_EQ(channelsPlaying(), 1);
-    AudioClip copy(chime);
+    AudioClip copy(beep);
     copy.play();
     EXPECT_EQ(channelsPlaying(), 2);
-    EXPECT_EQ(clips().referenceCount(sound("chime.flac")), 2u);
-}
-
-TEST_F(AudioClipManagerTest, LastReferenceReleasesTheSoundAndANewOneLoadsItAgain) {
-    const std::string path = sound("beep.wav");
+    AudioClip missing("no/such/clip.wav"), none;
+    EXPECT_EQ(thrownMessage([&] { missing.play(); }),
+              AudioManager::errorText(FMOD_ERR_FILE_MISSING));
+    EXPECT_NO_THROW(none.play());
+    EXPECT_FALSE(none.isPlaying());
+    // The last reference releases a looping clip; unloading stops every reference, and the next
+    // play loads the sound again.
+    const std::string path = sound("chime.flac");
     {
         AudioClip first(path);
         AudioClip second;
         second = first;
+        AudioClipManager::getSingleton().setLoop(path, true);
         first.play();
-        EXPECT_TRUE(clips().isLoaded(path));
-        EXPECT_EQ(clips().referenceCount(path), 2u);
-    }
-    EXPECT_FALSE(clips().isKnown(path));
-    run(0.016);
-    EXPECT_EQ(channelsPlaying(), 0);
-
-    AudioClip again(path);
-    EXPECT_FALSE(clips().isLoaded(path));
-    again.play();
-    EXPECT_TRUE(again.isPlaying());
-    // Unloading stops every reference; the next play loads the sound again.
-    clips().unloadClip(path);
-    EXPECT_FALSE(again.isPlaying());
-    run(0.016);
-    EXPECT_EQ(channelsPlaying(), 0);
-    again.play();
-    EXPECT_TRUE(again.isPlaying());
-}
-
-TEST_F(AudioClipManagerTest, LoopingClipRepeatsUntilItsReferenceGoes) {
-    const std::string path = sound("beep.wav");
-    {
-        AudioClip beep(path);
-        clips().setLoop(path, true);
-        beep.play();
         run(2.0);
-        EXPECT_TRUE(beep.isPlaying());
-        clips().setLoop(path, false);
+        EXPECT_TRUE(first.isPlaying());
     }
+    EXPECT_FALSE(AudioClipManager::getSingleton().isKnown(path));
     run(0.016);
     EXPECT_EQ(channelsPlaying(), 0);
-}
-
-TEST_F(AudioClipManagerTest, MissingFileRaisesTheLayerTextAndEmptyPathPlaysNothing) {
-    AudioClip missing("no/such/clip.wav");
-    EXPECT_EQ(thrownMessage([&] { missing.play(); }),
-              AudioManager::errorText(FMOD_ERR_FILE_MISSING));
-    EXPECT_FALSE(missing.isPlaying());
-    AudioClip none;
-    EXPECT_NO_THROW(none.play());
-    EXPECT_FALSE(none.isPlaying());
+    AudioClip again(path);
+    again.play();
+    AudioClipManager::getSingleton().unloadClip(path);
+    EXPECT_FALSE(again.isPlaying());
+    again.play();
+    EXPECT_TRUE(again.isPlaying());
 }

@@ -2,13 +2,11 @@
 
 #include "presentation/SoundLayer.h"
 
-// A clock for the silent sound output that moves only when a test says so, so that sounds end
-// after simulated time rather than wall-clock time.
+// A silent-output clock that moves only when a test says so; it must outlive the system it is
+// attached to (or be replaced first).
 class ManualSoundClock {
 public:
     void advance(double seconds) { now += seconds; }
-    double seconds() const { return now; }
-    // Installs this clock on a system; it must outlive the system or be replaced first.
     void attach(FMOD_SYSTEM* system) {
         FMOD_System_SetSilentClock(system, &ManualSoundClock::read, this);
     }

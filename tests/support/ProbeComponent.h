@@ -8,10 +8,8 @@
 
 #include <string>
 
-// A component that keeps the parameters it was made from and counts how it was made, so tests
-// can tell a prototype's clone from a fresh factory build. Registered as "Probe"; a parameter
-// "fail" makes creation raise its value. Parameters whose name starts with "sound" are file
-// names.
+// "Probe": keeps its parameters and counts factory builds and clones apart. A parameter "fail"
+// makes creation raise its value; parameters named "sound..." are file names.
 class ProbeComponent : public Component {
 public:
     static inline int built = 0;
@@ -53,7 +51,6 @@ protected:
     }
 };
 
-// A second, unrelated type: "OtherProbe".
 class OtherProbeComponent : public ProbeComponent {
 public:
     const std::string& getType() const override {

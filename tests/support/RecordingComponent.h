@@ -8,9 +8,8 @@
 #include <string>
 #include <vector>
 
-// A component that writes every notification it receives into a journal, as lines such as
-// "A entityChanged +" (an entity arrived) or "A managerChanged -" (the scene went). The tag
-// makes distinct component types: RecordingComponent<1> and <2> may share an entity.
+// Journals each notification as e.g. "A entityChanged +" or "A managerChanged -" (the scene
+// went). Each tag is its own type: RecordingComponent<1> and <2> may share an entity.
 template <int Tag> class RecordingComponent : public Component {
 public:
     explicit RecordingComponent(std::vector<std::string>* journal = nullptr, std::string label = "")
@@ -30,7 +29,6 @@ public:
 
     void entityChanged(Entity* newEntity, Entity* oldEntity) override {
         record("entityChanged", newEntity != nullptr);
-        lastEntityChange = {newEntity, oldEntity};
         if (onEntityChanged)
             onEntityChanged(newEntity, oldEntity);
     }
@@ -41,7 +39,6 @@ public:
             onManagerChanged(newManager, oldManager);
     }
 
-    std::pair<Entity*, Entity*> lastEntityChange{nullptr, nullptr};
     std::pair<SceneManager*, SceneManager*> lastManagerChange{nullptr, nullptr};
     std::function<void(Entity*, Entity*)> onEntityChanged;
     std::function<void(SceneManager*, SceneManager*)> onManagerChanged;

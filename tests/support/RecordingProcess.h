@@ -3,44 +3,34 @@
 #include "core/Process.h"
 
 #include <functional>
-#include <string>
 #include <vector>
 
-// A process that records every update it receives and can run an action from inside it.
+// A process that records what it receives and can run an action from inside each call.
 class RecordingProcess : public Process {
 public:
-    explicit RecordingProcess(std::vector<std::string>* journal = nullptr, std::string name = "",
-                              bool standAlone = false)
-        : journal(journal), name(std::move(name)), standAlone(standAlone) {}
-    ~RecordingProcess() override {
-        if (onDestroy)
-            onDestroy();
-    }
+    explicit RecordingProcess(bool standAlone = false) : standAlone(standAlone) {}
+    ~RecordingProcess() override { call(onDestroy); }
 
     void updateProcess(double seconds) override {
         updates.push_back(seconds);
-        if (journal)
-            journal->push_back(name);
-        if (onUpdate)
-            onUpdate();
+        call(onUpdate);
     }
     void pauseChanged(bool paused) override { pauseChanges.push_back(paused); }
     void processRemoved() override {
         ++removals;
-        if (onRemoved)
-            onRemoved();
+        call(onRemoved);
     }
     bool deleteWhenKilled() const override { return standAlone; }
 
     std::vector<double> updates;
     std::vector<bool> pauseChanges;
     int removals = 0;
-    std::function<void()> onUpdate;
-    std::function<void()> onDestroy;
-    std::function<void()> onRemoved;
+    std::function<void()> onUpdate, onDestroy, onRemoved;
 
 private:
-    std::vector<std::string>* journal;
-    std::string name;
+    static void call(const std::function<void()>& action) {
+        if (action)
+            action();
+    }
     bool standAlone;
 };

@@ -1,15 +1,11 @@
 #include "support/RenderFixture.h"
 
-#include "presentation/AnimationSequenceManager.h"
 #include "presentation/Camera.h"
-#include "presentation/RenderManager.h"
 #include "presentation/StripSequence.h"
 #include "presentation/VideoManager.h"
 #include "support/ScratchDirectory.h"
 #include "world/Entity.h"
-#include "world/SceneManager.h"
 #include "world/SceneNode.h"
-#include "world/XmlFileManager.h"
 
 #include <SDL_opengl.h>
 
@@ -49,17 +45,12 @@ void RenderFixture::drawFrame() {
     renderer->render();
 }
 
-void RenderFixture::step(double seconds) {
-    scene->updateProcess(seconds);
-}
-
 Rgba RenderFixture::worldPixel(double x, double y) {
     const AxisAlignedBox view = renderer->getMainCamera()->getViewRect().getLocalBox();
     const VideoMode& mode = video().getVideoMode();
-    double fx = (x - view.min.x) / (view.max.x - view.min.x);
-    double fy = (y - view.min.y) / (view.max.y - view.min.y);
-    return readPixel(static_cast<int>(std::floor(fx * mode.width)),
-                     static_cast<int>(std::floor(fy * mode.height)));
+    const Vector2 size = view.getSize();
+    return readPixel(static_cast<int>(std::floor((x - view.min.x) / size.x * mode.width)),
+                     static_cast<int>(std::floor((y - view.min.y) / size.y * mode.height)));
 }
 
 ParamList RenderFixture::params(std::initializer_list<std::pair<std::string, std::string>> values) {
@@ -67,14 +58,6 @@ ParamList RenderFixture::params(std::initializer_list<std::pair<std::string, std
     for (const auto& value : values)
         list.set(value.first, value.second);
     return list;
-}
-
-std::string RenderFixture::dataFile(const std::string& name) {
-    return std::string(VANTORIX_TEST_DATA_DIR) + "/render/" + name;
-}
-
-std::string readWholeFile(const std::string& path) {
-    return readTextFile(path);
 }
 
 void AnimationFixture::SetUp() {
@@ -85,7 +68,7 @@ void AnimationFixture::SetUp() {
     sequences = std::make_unique<AnimationSequenceManager>();
     sequences->registerSequenceType("StripSequence", StripSequence());
 
-    std::string text = readWholeFile(dataFile("Sequences.xml"));
+    std::string text = readTextFile(dataFile("Sequences.xml"));
     const std::string placeholder = "@DATA@";
     for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder))
         text.replace(at, placeholder.size(), VANTORIX_TEST_DATA_DIR);

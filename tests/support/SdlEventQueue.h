@@ -6,9 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-// Gives one test suite SDL's event queue and empties it before each test; helpers push
-// synthetic events. When no one has started SDL's video yet, the suite starts it on the dummy
-// driver, so it needs no display, and stops it again afterwards.
+// SDL's event queue for one test suite, emptied before each test, with helpers that push
+// synthetic events. Starts SDL's video on the dummy driver if no one has, and stops it after.
 class SdlEventQueue : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -31,15 +30,13 @@ protected:
             SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
     void SetUp() override {
-        SDL_Event stale;
-        while (SDL_PollEvent(&stale))
-            ;
+        for (SDL_Event stale; SDL_PollEvent(&stale);) {
+        }
     }
 
     static void pushKey(SDLKey key, bool down) {
         SDL_Event event{};
         event.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-        event.key.type = event.type;
         event.key.state = down ? SDL_PRESSED : SDL_RELEASED;
         event.key.keysym.sym = key;
         SDL_PushEvent(&event);
@@ -47,7 +44,6 @@ protected:
     static void pushButton(Uint8 button, bool down, Uint16 x, Uint16 y) {
         SDL_Event event{};
         event.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        event.button.type = event.type;
         event.button.button = button;
         event.button.state = down ? SDL_PRESSED : SDL_RELEASED;
         event.button.x = x;
@@ -57,7 +53,6 @@ protected:
     static void pushMotion(Uint16 x, Uint16 y, Sint16 relativeX, Sint16 relativeY) {
         SDL_Event event{};
         event.type = SDL_MOUSEMOTION;
-        event.motion.type = SDL_MOUSEMOTION;
         event.motion.x = x;
         event.motion.y = y;
         event.motion.xrel = relativeX;
@@ -67,7 +62,6 @@ protected:
     static void pushActivity(Uint8 state, bool gain) {
         SDL_Event event{};
         event.type = SDL_ACTIVEEVENT;
-        event.active.type = SDL_ACTIVEEVENT;
         event.active.gain = gain ? 1 : 0;
         event.active.state = state;
         SDL_PushEvent(&event);

@@ -6,10 +6,8 @@
 #include "world/TargetHolder.h"
 
 #include <string>
-
-// Stand-ins for the gameplay components the lower layers find by name and ask through their
-// interfaces: a "ScreenWrapper" that answers a set area, and a "TargetSeeker" holding a set
-// target.
+// Stand-ins for gameplay components that lower layers ask through interfaces: a "ScreenWrapper"
+// answering a set area and a "TargetSeeker" holding a set target.
 class WrapperStandIn : public Component, public ScreenWrapSource {
 public:
     const std::string& getType() const override {

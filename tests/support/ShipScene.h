@@ -6,12 +6,12 @@
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
 
+#include <sstream>
 #include <string>
 #include <vector>
 
-// A scene with a physics manager and one ship: an entity "Ship" with a Movable of mass 1 and the
-// given components, at the origin facing +x. tick() advances the scene by fixed 0.016 s steps,
-// with the physics manager running after the ship's own processes, as on a game screen.
+// A scene with physics and an entity "Ship": a Movable of mass 1 and the given components, at the
+// origin facing +x. tick() takes fixed 0.016 s steps, physics after the ship's own processes.
 class ShipScene {
 public:
     static constexpr double step = 0.016;
@@ -32,13 +32,21 @@ public:
         for (int index = 0; index < steps; ++index)
             scene.updateProcess(step);
     }
-    // Ticks until at least the given seconds have passed.
     void run(double seconds) { tick(static_cast<int>(seconds / step + 0.999999)); }
 
     void start(PlayerActionType action) { send(action, true); }
     void stop(PlayerActionType action) { send(action, false); }
     void send(PlayerActionType action, bool active, double time = 0.0) {
         ship()->sendEvent(EventPtr(new PlayerActionEvent(action, active, 0, 0, time)));
+    }
+    // Sends actions written as "Thrust+ Brake+ Thrust-" ('+' starts, '-' stops).
+    void play(const std::string& actions) {
+        std::istringstream words(actions);
+        for (std::string word; words >> word;) {
+            PlayerActionType action{};
+            std::istringstream(word.substr(0, word.size() - 1)) >> action;
+            send(action, word.back() == '+');
+        }
     }
 
     Entity* ship() const { return shipNode->getEntity(); }
