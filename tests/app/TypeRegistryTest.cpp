@@ -11,93 +11,33 @@
 namespace {
 // Every name a data file may use for a component or an event type. A name the registry does
 // not answer leaves data silently unloadable; one it answers that is not here is a typo.
-const std::vector<std::string> componentNames = {"AmmoPowerUp",
-                                                 "Animatable",
-                                                 "AnimateAndDie",
-                                                 "BoostPowerUp",
-                                                 "BulletShooter",
-                                                 "Camera",
-                                                 "CameraSTI",
-                                                 "CollidableLine",
-                                                 "CollisionTrigger",
-                                                 "ComponentAdder",
-                                                 "CountableObject",
-                                                 "Damageable",
-                                                 "DamageInflicter",
-                                                 "DamagedBy",
-                                                 "DamagedByWithExceptions",
-                                                 "Deflectable",
-                                                 "DeflectOnPing",
-                                                 "DynamicTextDisplay",
-                                                 "EntityRemovalTrigger",
-                                                 "Explodable",
-                                                 "ExplodeOnCollision",
-                                                 "ExplodeOnTimer",
-                                                 "ExplodeWhenHealthZero",
-                                                 "FireBulletsOnTimer",
-                                                 "FireScriptOnPing",
-                                                 "FollowingCamera",
-                                                 "HealthPowerUp",
-                                                 "HealthTrigger",
-                                                 "KillBulletWhenRemoved",
-                                                 "KillWhenLeavingArea",
-                                                 "LimitedBulletShooter",
-                                                 "Movable",
-                                                 "MovableDeflector",
-                                                 "MultiTrigger",
-                                                 "MusicPlayer",
-                                                 "ObjectRemovalCounter",
-                                                 "OccludedAnimatable",
-                                                 "PingPowerUp",
-                                                 "PlayerAction",
-                                                 "PlayerHealthBar",
-                                                 "PlayerPing",
-                                                 "PlayerPingCreator",
-                                                 "PlayerScore",
-                                                 "PlayerScrollingAnimationController",
-                                                 "PlayerScrollingMapController",
-                                                 "PlayerShield",
-                                                 "PlayerShieldBar",
-                                                 "PlayerStaticAnimationController",
-                                                 "PlayerStaticMapController",
-                                                 "PlayingArea",
-                                                 "PlayingAreaSTI",
-                                                 "PlaySoundOnce",
-                                                 "PreventFromLeavingArea",
-                                                 "RepeatedStaticImage",
-                                                 "RunScriptWhenAdded",
-                                                 "ScalingPowerUp",
-                                                 "ScalingPowerUpReceptor",
-                                                 "Scoreable",
-                                                 "ScoreTrigger",
-                                                 "ScreenWrapper",
-                                                 "ScriptRunner",
-                                                 "ShieldPowerUp",
-                                                 "SoundEmitter",
-                                                 "StaticCollidable",
-                                                 "StaticImage",
-                                                 "StaticRandomDistributionSTG",
-                                                 "StaticSpeedTargetFollower",
-                                                 "StaticSpeedTargetAvoider",
-                                                 "StaticTextDisplay",
-                                                 "TemplateInstantiator",
-                                                 "TimerDisplayUpdater",
-                                                 "TurnAndDashTargetFollower",
-                                                 "Targetable",
-                                                 "TargetableGroup",
-                                                 "TargetableGroupSeeker",
-                                                 "TargetSeeker",
-                                                 "UniformTimeIncrementSTC"};
+// clang-format off
+const std::vector<std::string> componentNames = {
+    "AmmoPowerUp", "Animatable", "AnimateAndDie", "BoostPowerUp", "BulletShooter", "Camera",
+    "CameraSTI", "CollidableLine", "CollisionTrigger", "ComponentAdder", "CountableObject",
+    "Damageable", "DamageInflicter", "DamagedBy", "DamagedByWithExceptions", "Deflectable",
+    "DeflectOnPing", "DynamicTextDisplay", "EntityRemovalTrigger", "Explodable",
+    "ExplodeOnCollision", "ExplodeOnTimer", "ExplodeWhenHealthZero", "FireBulletsOnTimer",
+    "FireScriptOnPing", "FollowingCamera", "HealthPowerUp", "HealthTrigger",
+    "KillBulletWhenRemoved", "KillWhenLeavingArea", "LimitedBulletShooter", "Movable",
+    "MovableDeflector", "MultiTrigger", "MusicPlayer", "ObjectRemovalCounter",
+    "OccludedAnimatable", "PingPowerUp", "PlayerAction", "PlayerHealthBar", "PlayerPing",
+    "PlayerPingCreator", "PlayerScore", "PlayerScrollingAnimationController",
+    "PlayerScrollingMapController", "PlayerShield", "PlayerShieldBar",
+    "PlayerStaticAnimationController", "PlayerStaticMapController", "PlayingArea",
+    "PlayingAreaSTI", "PlaySoundOnce", "PreventFromLeavingArea", "RepeatedStaticImage",
+    "RunScriptWhenAdded", "ScalingPowerUp", "ScalingPowerUpReceptor", "Scoreable", "ScoreTrigger",
+    "ScreenWrapper", "ScriptRunner", "ShieldPowerUp", "SoundEmitter", "StaticCollidable",
+    "StaticImage", "StaticRandomDistributionSTG", "StaticSpeedTargetFollower",
+    "StaticSpeedTargetAvoider", "StaticTextDisplay", "TemplateInstantiator", "TimerDisplayUpdater",
+    "TurnAndDashTargetFollower", "Targetable", "TargetableGroup", "TargetableGroupSeeker",
+    "TargetSeeker", "UniformTimeIncrementSTC"};
 const std::vector<std::string> eventNames = {
-    "AnimationAction",   "BulletShooterAction", "ComponentAddition",    "DamageableAction",
-    "LevelActionEvent",  "MovableAction",       "MultiTriggerAction",   "PlayerActionConnection",
-    "PlayerActionEvent", "ScriptRunner",        "TemplateInstantiation"};
+    "AnimationAction", "BulletShooterAction", "ComponentAddition", "DamageableAction",
+    "LevelActionEvent", "MovableAction", "MultiTriggerAction", "PlayerActionConnection",
+    "PlayerActionEvent", "ScriptRunner", "TemplateInstantiation"};
+// clang-format on
 
-template <typename Factory>
-void expectOnlyKnownNames(const Factory& factory, const std::vector<std::string>& known) {
-    for (const std::string& name : factory.registeredNames())
-        EXPECT_NE(known.end(), std::find(known.begin(), known.end(), name)) << name;
-}
 } // namespace
 
 TEST(TypeRegistry, AnswersTheNamesDataFilesUse) {
@@ -111,7 +51,9 @@ TEST(TypeRegistry, AnswersTheNamesDataFilesUse) {
 
     EventFactory events;
     registerEventTypes(events);
-    expectOnlyKnownNames(events, eventNames);
+    expected = eventNames;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, events.registeredNames());
 }
 
 // Templates copy their prototypes: a copy of another class (a derived type cloning as its base)
