@@ -4,37 +4,27 @@
 #include "physics/Movable.h"
 #include "physics/OrientedBox.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <random>
 
 namespace {
 
-// Builds and disturbs a scene from a seed, so that two scenes built with the same seed receive
-// exactly the same shapes, motions and changes.
+// Builds and disturbs a scene from a seed: two scenes with the same seed receive exactly the same
+// shapes, motions and changes. Whole-number places and sizes make exact touching common.
 class RandomScene {
 public:
-    RandomScene(PhysicsScene& world, unsigned seed) : world(world), random(seed) {}
-
-    void populate(int count) {
-        for (int index = 0; index < count; ++index)
+    RandomScene(PhysicsScene& world, unsigned seed, int count) : world(world), random(seed) {
+        while (count-- > 0)
             addEntity();
     }
 
     void addEntity() {
-        const std::string name = "e" + std::to_string(serial++);
         std::vector<Component*> components{shape()};
         if (chance(0.7))
             components.push_back(motion());
-        SceneNode* parent = nullptr;
-        if (!nodes.empty() && chance(0.15))
-            parent = nodes[pick(nodes.size())];
-        // Whole-number places and sizes make exact touching common.
-        Vector2 place(std::round(uniform(-60, 60)), std::round(uniform(-40, 40)));
-        if (parent)
-            place = Vector2(std::round(uniform(-4, 4)), std::round(uniform(-4, 4)));
-        SceneNode* node = world.add(name, place, components, parent);
+        SceneNode* parent = !nodes.empty() && chance(0.15) ? nodes[pick(nodes.size())] : nullptr;
+        SceneNode* node = world.add("e" + std::to_string(nodes.size()),
+                                    parent ? place(4, 4) : place(60, 40), components, parent);
         if (chance(0.2))
             node->setScale({chance(0.5) ? 2.0 : 0.5, chance(0.5) ? 1.0 : 3.0});
         if (chance(0.2))
@@ -47,8 +37,7 @@ public:
     void disturb() {
         if (chance(0.3) && nodes.size() > 2) {
             Entity* entity = nodes[pick(nodes.size())]->getEntity();
-            Component* collidable = entity->getComponent(Collidable::roleName());
-            if (collidable) {
+            if (Component* collidable = entity->getComponent(Collidable::roleName())) {
                 entity->removeComponent(collidable);
                 if (chance(0.5))
                     delete collidable;
@@ -59,14 +48,13 @@ public:
             }
         }
         if (chance(0.3))
-            nodes[pick(nodes.size())]->setPosition(
-                {std::round(uniform(-60, 60)), std::round(uniform(-40, 40))});
+            nodes[pick(nodes.size())]->setPosition(place(60, 40));
         if (chance(0.2))
             addEntity();
-        if (chance(0.2)) {
-            Entity* entity = nodes[pick(nodes.size())]->getEntity();
-            world.physics.checkCollidable(entity->getComponent<Collidable>(Collidable::roleName()));
-        }
+        if (chance(0.2))
+            world.physics.checkCollidable(
+                nodes[pick(nodes.size())]->getEntity()->getComponent<Collidable>(
+                    Collidable::roleName()));
     }
 
 private:
@@ -84,7 +72,6 @@ private:
             return new StaticCollidable(Circle(Vector2(0, 0), chance(0.1) ? 0.0 : width / 2));
         }
     }
-
     Component* motion() {
         // Multiples of 62.5 units a second move whole units per 0.016 s step.
         const double speeds[] = {-125, -62.5, 0, 62.5, 125};
@@ -92,7 +79,9 @@ private:
                                        : Vector2(uniform(-300, 300), uniform(-300, 300));
         return new Movable(1.0, velocity, chance(0.3) ? uniform(-3, 3) : 0.0);
     }
-
+    Vector2 place(double x, double y) {
+        return {std::round(uniform(-x, x)), std::round(uniform(-y, y))};
+    }
     double uniform(double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
     }
@@ -104,7 +93,6 @@ private:
     PhysicsScene& world;
     std::mt19937 random;
     std::vector<SceneNode*> nodes;
-    int serial = 0;
 };
 
 } // namespace
@@ -114,9 +102,7 @@ TEST(ContactTracker, SweepFindsExactlyTheEventsOfTestingEveryPair) {
     for (unsigned seed = 1; seed <= 6; ++seed) {
         PhysicsScene fast, reference;
         reference.physics.setPairSearch(PhysicsManager::PairSearch::AllPairs);
-        RandomScene fastScene(fast, seed), referenceScene(reference, seed);
-        fastScene.populate(120);
-        referenceScene.populate(120);
+        RandomScene fastScene(fast, seed, 120), referenceScene(reference, seed, 120);
         for (int step = 0; step < 60; ++step) {
             fastScene.disturb();
             referenceScene.disturb();

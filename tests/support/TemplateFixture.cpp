@@ -1,23 +1,17 @@
 #include "support/TemplateFixture.h"
 
-#include "core/EventFactory.h"
-#include "core/LogManager.h"
 #include "support/ProbeComponent.h"
 #include "world/ComponentAdder.h"
 #include "world/ComponentAdderActionEvent.h"
-#include "world/ComponentFactory.h"
-#include "world/EntityTemplateManager.h"
-#include "world/EventScriptManager.h"
 #include "world/RunScriptWhenAdded.h"
-#include "world/SceneTemplateManager.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"
 #include "world/TemplateInstantiationActionEvent.h"
 #include "world/TemplateInstantiator.h"
-#include "world/XmlFileManager.h"
 #include "world/XmlReading.h"
 
 #include <filesystem>
+#include <sstream>
 
 void TemplateFixture::SetUp() {
     std::filesystem::copy(VANTORIX_TEST_DATA_DIR "/templates", scratch.path(),
@@ -49,36 +43,29 @@ void TemplateFixture::SetUp() {
     loadDataFile("./Scripts.xml");
 }
 
-void TemplateFixture::TearDown() {
-    eventScripts.reset();
-    sceneTemplates.reset();
-    entityTemplates.reset();
-    xmlFiles.reset();
-    components.reset();
-    events.reset();
-    logs.reset();
-    inScratch.reset();
-}
-
 void TemplateFixture::loadDataFile(const std::string& path) {
     XmlFilePtr file = xmlFiles->getFile(path);
     ASSERT_TRUE(file);
     file->load();
-    ASSERT_FALSE(file->loadFailed()) << log();
+    ASSERT_FALSE(file->loadFailed()) << readTextFile(scratch.file(xmlLogName));
 }
 
 void TemplateFixture::shutDownXmlFiles() {
     xmlFiles.reset();
 }
 
-std::string TemplateFixture::log() const {
-    return readTextFile(scratch.file(xmlLogName));
-}
-
 int TemplateFixture::countInLog(const std::string& text) const {
-    std::string all = log();
+    const std::string all = readTextFile(scratch.file(xmlLogName));
     int count = 0;
     for (std::size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
         ++count;
     return count;
+}
+
+ParamList TemplateFixture::paramList(const std::string& pairs) {
+    ParamList list;
+    std::istringstream words(pairs);
+    for (std::string word; words >> word;)
+        list.set(word.substr(0, word.find('=')), word.substr(word.find('=') + 1));
+    return list;
 }
