@@ -48,26 +48,26 @@ TEST(PhysicsManagerLines, CrossingsReportTheSideReachedAndIgnoreLandingOnTheLine
         int direction;                              // -1: no crossing
     };
     const CollidableLine::Axis x = CollidableLine::x, y = CollidableLine::y;
-    const Case cases[] = {
-        {"up across", x, {0, 0}, {0, 0}, {5, -1}, {0, 2}, 0},
-        {"landing on it", x, {0, 0}, {0, 0}, {5, 1}, {0, -1}, -1},
-        {"leaving it downwards", x, {0, 0}, {0, 0}, {5, 0}, {0, -1}, 1},
-        {"line passing below", x, {0, 0}, {0, -2}, {5, -1}, {0, 0}, 0},
-        {"right across", y, {10, 0}, {0, 0}, {9.5, 0}, {1, 0}, 2},
-        {"leaving it rightwards", y, {10, 0}, {0, 0}, {10, 3}, {1, 0}, 2},
-        for (const Case& test
-             : cases){PhysicsScene world;
-    auto add = [&](const char* name, Vector2 at, Component* part, Vector2 velocity) {
-        Component* movable = new Movable(1.0, velocity * (1 / PhysicsScene::step));
-        world.listen(world.add(name, at, {part, movable})->getEntity());
-    };
-    add("L", test.line, new CollidableLine(test.axis), test.lineVelocity);
-    add("e", test.from, PhysicsScene::box({-1, -1}, {1, 1}), test.velocity);
-    const std::string heard = "line e L " + std::to_string(test.direction);
-    EXPECT_EQ(test.direction < 0 ? Journal() : Journal{"e: " + heard, "L: " + heard},
-              world.stepAndTake())
-        << test.what;
-}
+    const Case cases[] = {{"up across", x, {0, 0}, {0, 0}, {5, -1}, {0, 2}, 0},
+                          {"landing on it", x, {0, 0}, {0, 0}, {5, 1}, {0, -1}, -1},
+                          {"leaving it downwards", x, {0, 0}, {0, 0}, {5, 0}, {0, -1}, 1},
+                          {"line passing below", x, {0, 0}, {0, -2}, {5, -1}, {0, 0}, 0},
+                          {"right across", y, {10, 0}, {0, 0}, {9.5, 0}, {1, 0}, 2},
+                          {"leaving it rightwards", y, {10, 0}, {0, 0}, {10, 3}, {1, 0}, 2},
+                          {"landing on a y line", y, {10, 0}, {0, 0}, {11, 0}, {-1, 0}, -1}};
+    for (const Case& test : cases) {
+        PhysicsScene world;
+        auto add = [&](const char* name, Vector2 at, Component* part, Vector2 velocity) {
+            Component* movable = new Movable(1.0, velocity * (1 / PhysicsScene::step));
+            world.listen(world.add(name, at, {part, movable})->getEntity());
+        };
+        add("L", test.line, new CollidableLine(test.axis), test.lineVelocity);
+        add("e", test.from, PhysicsScene::box({-1, -1}, {1, 1}), test.velocity);
+        const std::string heard = "line e L " + std::to_string(test.direction);
+        EXPECT_EQ((test.direction < 0 ? Journal() : Journal{"e: " + heard, "L: " + heard}),
+                  world.stepAndTake())
+            << test.what;
+    }
 }
 
 // A check answers at once, checked collidable first, leaving the next step nothing to report.
