@@ -109,15 +109,6 @@ TEST_F(PhysicsManagerTest, ALeavingCollidableTakesItsContactsWithIt) {
     EXPECT_TRUE(world.stepAndTake().empty());
 }
 
-TEST_F(PhysicsManagerTest, ConnectingLateFindsWhatIsAlreadyThere) {
-    world.physics.disconnect(&world.scene);
-    crate("a", {0, 0});
-    crate("b", {1, 0});
-    EXPECT_TRUE(world.stepAndTake().empty());
-    world.physics.connect(&world.scene);
-    EXPECT_EQ(2u, world.stepAndTake().size());
-}
-
 TEST_F(PhysicsManagerTest, AnEntityDeletedDuringDeliveryHearsNoMore) {
     SceneNode* a = crate("a", {0, 0});
     SceneNode* b = crate("b", {1, 0});

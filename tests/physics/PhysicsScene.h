@@ -14,7 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <utility>
 
 // A scene with a connected physics manager, and listeners that write what entities hear into one

@@ -25,11 +25,3 @@ TEST(StaticCollidable, WorldBoundFollowsTheNodeFromTheLocalBound) {
     EXPECT_EQ(Vector2(1, 6), collidable->getWorldBoundingBox().max);
     EXPECT_EQ(Vector2(-1, -1), collidable->getBoundingBox().min);
 }
-
-TEST(CollidableLine, ReadsAxisFromTheFirstCharacter) {
-    EXPECT_EQ(CollidableLine::x, create<CollidableLine>({{"axis", "Xaxis"}})->getAxis());
-    EXPECT_EQ(CollidableLine::y, create<CollidableLine>({{"axis", "Y"}})->getAxis());
-    EXPECT_EQ("CollidableLine Could not find parameter 'axis'", creationError<CollidableLine>({}));
-    EXPECT_NE(std::string::npos,
-              creationError<CollidableLine>({{"axis", "z"}}).find("Unable to convert parameter"));
-}

@@ -1,4 +1,3 @@
-#include "core/myexception.h"
 #include "presentation/Camera.h"
 #include "presentation/CameraSTI.h"
 #include "support/RecordingListener.h"
@@ -100,32 +99,6 @@ TEST_F(SpawningTest, SpawnThatCannotBePlacedMakesNothingAndDrawsNothing) {
         else
             addCamera(scene, {800, 600}, "View");
         expectPlacement(seed3Position, seed3Orientation, instantiator->instantiate(single()));
-    }
-    try {
-        delete CameraSTI().createNew(paramList("side=left"));
-        FAIL() << "no exception";
-    } catch (const myexception& error) {
-        EXPECT_STREQ("Invalid parameter for side.", error.what());
-    }
-}
-
-// Seed 12345's picks worked out by hand from the 48-bit generator: no scene in the first
-// quarter of the range, Drone in the second, Wingman above. The list ends at the empty name.
-TEST_F(SpawningTest, GeneratorSeedReplaysItsWeightedPicksInEverySceneEntered) {
-    auto* generator =
-        static_cast<StaticRandomDistributionSTG*>(StaticRandomDistributionSTG().createNew(
-            paramList("seed=12345 noSceneRate=1 scene0=Drone rate0=1 scene1=Wingman rate1=2 "
-                      "scene2= scene3=Stray rate3=5")));
-    std::unique_ptr<SceneNode> node(Entity::create("Spawner", {generator}));
-    for (int round = 0; round < 2; ++round) {
-        newScene().addNode(node.get());
-        std::string letters;
-        for (int i = 0; i < 24; ++i) {
-            SceneTemplatePtr picked = generator->generate();
-            letters += picked ? picked->getName().front() : '-';
-        }
-        EXPECT_EQ("-W-WWWDWD-WW-W--DDWWWDWW", letters);
-        node->getManager()->removeNode(node.get());
     }
 }
 

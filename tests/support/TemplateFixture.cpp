@@ -24,18 +24,14 @@ void TemplateFixture::SetUp() {
     eventScripts = std::make_unique<EventScriptManager>();
 
     components = std::make_unique<ComponentFactory>();
-    components->registerType(ProbeComponent());
-    components->registerType(OtherProbeComponent());
-    components->registerType(RoleProbeComponent());
-    components->registerType(ComponentAdder());
-    components->registerType(RunScriptWhenAdded());
-    components->registerType(ScriptRunner());
-    components->registerType(TemplateInstantiator());
     events = std::make_unique<EventFactory>();
-    events->registerType(ProbeEvent());
-    events->registerType(ComponentAdderActionEvent());
-    events->registerType(ScriptRunnerActionEvent());
-    events->registerType(TemplateInstantiationActionEvent());
+    auto registerTypes = [](auto& factory, const auto&... types) {
+        (factory.registerType(types), ...);
+    };
+    registerTypes(*components, ProbeComponent(), OtherProbeComponent(), RoleProbeComponent(),
+                  ComponentAdder(), RunScriptWhenAdded(), ScriptRunner(), TemplateInstantiator());
+    registerTypes(*events, ProbeEvent(), ComponentAdderActionEvent(), ScriptRunnerActionEvent(),
+                  TemplateInstantiationActionEvent());
     ProbeComponent::resetCounts();
 
     loadDataFile("./Entities.xml");

@@ -138,18 +138,7 @@ TEST_F(EntityTemplateTest, FactoryErrorsLeaveTheComponentOutAndARivalIsDiscarded
     EXPECT_EQ(2, countInLog("Error instantiating component Probe from factory when trying to "
                             "load entity template Faulty: engine trouble"));
     EXPECT_EQ(2, make("Grandchild")->getComponent<ProbeComponent>("Probe")->componentsWhenAttached);
-    Entity* rivals = make("Rivals");
-    EXPECT_EQ(1u, rivals->getComponents().size());
-    EXPECT_EQ("Probe", rivals->getComponents().front()->getType());
-}
-
-TEST_F(EntityTemplateTest, UnusableFileHintsFallBackToTheIndexWhichIsRemembered) {
-    for (const char* hint : {"./Scenes.xml", "./", "media"}) {
-        EntityTemplatePtr slow = loaded("Slow", hint);
-        EXPECT_FALSE(slow->loadFailed()) << hint;
-        EXPECT_EQ("./Entities.xml", slow->getFileHint());
-        slow->unload();
-    }
+    EXPECT_EQ(1u, make("Rivals")->getComponents().size());
 }
 
 TEST_F(EntityTemplateTest, VeryLongChainOfBasesIsCutInsteadOfExhaustingTheStack) {
