@@ -9,9 +9,8 @@
 
 namespace {
 
-// Builds and disturbs a scene from a seed: two scenes with the same seed receive exactly the same
-// shapes, motions and changes. Whole-number places and sizes make exact touching common, and
-// multiples of 62.5 units a second move whole units per step.
+// Scenes built and disturbed alike from one seed. Whole-number places and sizes, and speeds of
+// whole units per 0.016 s step, make exact touching common.
 class RandomScene {
 public:
     RandomScene(PhysicsScene& world, unsigned seed) : world(world), random(seed) {
@@ -23,11 +22,9 @@ public:
         const double speeds[] = {-125, -62.5, 0, 62.5, 125};
         Component* motion = new Movable(1.0, {speeds[pick(5)], speeds[pick(5)]},
                                         chance(0.3) ? uniform(-3, 3) : 0.0);
-        SceneNode* parent = !nodes.empty() && chance(0.15) ? nodes[pick(nodes.size())] : nullptr;
+        SceneNode* parent = chance(0.15) && !nodes.empty() ? nodes[pick(nodes.size())] : nullptr;
         SceneNode* node = world.add("e" + std::to_string(nodes.size()), place(parent ? 4 : 60),
                                     {shape(), motion}, parent);
-        if (chance(0.2))
-            node->setScale({chance(0.5) ? 2.0 : 0.5, chance(0.5) ? 1.0 : 3.0});
         world.listen(node->getEntity());
         nodes.push_back(node);
     }

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-// Whole scenes are compared with testing every pair in the contact tracker tests; these are the
-// boxes a scene should never hold. Sorted, a pair reported twice would show.
+// Boxes a scene should never hold; sorted, a pair reported twice would show.
 TEST(SweepAndPrune, InsideOutBoxesUseTheirSpanAndNaNBoxesPairWithNothing) {
     const double nan = std::nan("");
     std::vector<SweepAndPrune::Pair> pairs;

@@ -25,15 +25,12 @@ void expectPlacement(const Vector2& position, const Vector2& orientation, SceneN
 
 class SpawningTest : public TemplateFixture {
 protected:
-    SceneManager& newScene(const Vector2& cameraSize = {800, 600}, const char* name = "View") {
+    SceneManager& newScene(const Vector2& cameraSize = {800, 600}) {
         scenes.push_back(std::make_unique<SceneManager>());
-        addCamera(*scenes.back(), cameraSize, name);
+        SceneNode* camera = Entity::create("View", {new Camera(cameraSize)});
+        camera->setPosition({100, 50});
+        scenes.back()->addNode(camera);
         return *scenes.back();
-    }
-    static void addCamera(SceneManager& scene, const Vector2& size, const char* name) {
-        SceneNode* node = Entity::create(name, {new Camera(size)});
-        node->setPosition({100, 50});
-        scene.addNode(node);
     }
     // A spawner of "Single" around "View"; without a "spawnRate" it never fires by itself.
     CameraSTI* addSpawner(SceneManager& scene, const std::string& seed,
@@ -61,12 +58,10 @@ protected:
 
 } // namespace
 
-// Seed, side, and the second spawn's place (the first seed's first spawn is above; the last seed
-// is beyond 32 bits).
+// Seed, side and the second spawn's place; the last seed is beyond 32 bits.
 TEST_F(SpawningTest, SeedPlacesTheSameSpawnsInEverySceneEntered) {
     const std::tuple<const char*, const char*, Vector2, Vector2> cases[] = {
         {"3", "", {-221.61975605413318, 414}, {0.71668320098676963, -0.69739887397626155}},
-        {"7", "Left", {-364, 186.52642257511616}, {1, 0}},
         {"4000000000", "Top", {324.56333041191101, 414}, {0, -1}}};
     for (const auto& [seed, side, position, orientation] : cases) {
         SCOPED_TRACE(seed);
@@ -82,22 +77,18 @@ TEST_F(SpawningTest, SeedPlacesTheSameSpawnsInEverySceneEntered) {
 
 // Mended in place afterwards, the next spawn is the seed's first.
 TEST_F(SpawningTest, SpawnThatCannotBePlacedMakesNothingAndDrawsNothing) {
-    const std::tuple<const char*, Vector2, const char*, const char*> cases[] = {
-        {"zero width", {0, 600}, "View", "Single"},
-        {"unreadable height", {800, std::nan("")}, "View", "Single"},
-        {"no camera of that name", {800, 600}, "Elsewhere", "Single"},
-        {"template that fails to load", {800, 600}, "View", "Nowhere"}};
-    for (const auto& [label, cameraSize, cameraName, templateName] : cases) {
-        SCOPED_TRACE(label);
-        SceneManager& scene = newScene(cameraSize, cameraName);
+    const std::tuple<Vector2, const char*> cases[] = {
+        {{0, 600}, "Single"}, {{800, std::nan("")}, "Single"}, {{800, 600}, "Nowhere"}};
+    for (const auto& [cameraSize, templateName] : cases) {
+        SCOPED_TRACE(templateName);
+        SceneManager& scene = newScene(cameraSize);
         CameraSTI* instantiator = addSpawner(scene, "3");
         EXPECT_EQ(nullptr,
                   instantiator->instantiate(sceneTemplates->getTemplate(templateName, "")));
         EXPECT_EQ(2u, scene.getEntities().size());
-        if (Entity* view = scene.findEntity("View"))
-            view->getComponent<Camera>(Camera::typeName())->setDimensions({800, 600});
-        else
-            addCamera(scene, {800, 600}, "View");
+        scene.findEntity("View")
+            ->getComponent<Camera>(Camera::typeName())
+            ->setDimensions({800, 600});
         expectPlacement(seed3Position, seed3Orientation, instantiator->instantiate(single()));
     }
 }

@@ -34,20 +34,14 @@ void TemplateFixture::SetUp() {
                   TemplateInstantiationActionEvent());
     ProbeComponent::resetCounts();
 
-    loadDataFile("./Entities.xml");
-    loadDataFile("./Scenes.xml");
-    loadDataFile("./Scripts.xml");
+    for (const char* file : {"./Entities.xml", "./Scenes.xml", "./Scripts.xml"})
+        loadDataFile(file);
 }
 
 void TemplateFixture::loadDataFile(const std::string& path) {
     XmlFilePtr file = xmlFiles->getFile(path);
-    ASSERT_TRUE(file);
     file->load();
     ASSERT_FALSE(file->loadFailed()) << readTextFile(scratch.file(xmlLogName));
-}
-
-void TemplateFixture::shutDownXmlFiles() {
-    xmlFiles.reset();
 }
 
 int TemplateFixture::countInLog(const std::string& text) const {

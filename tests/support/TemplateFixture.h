@@ -14,15 +14,14 @@
 #include <memory>
 #include <string>
 
-// Every test works in a copy of tests/data/templates, with the managers and factories the game
-// makes for its data (plus the probe types), Entities.xml, Scenes.xml and Scripts.xml loaded.
+// A copy of tests/data/templates with the game's data managers, probe types, and its files loaded.
 class TemplateFixture : public ::testing::Test {
 protected:
     void SetUp() override;
 
     void loadDataFile(const std::string& path);
     // Ends the XML file manager early, as the game's shut-down does.
-    void shutDownXmlFiles();
+    void shutDownXmlFiles() { xmlFiles.reset(); }
 
     int countInLog(const std::string& text) const;
     // From "name=value" pairs separated by spaces.
@@ -30,8 +29,7 @@ protected:
 
     ScratchDirectory scratch;
     std::unique_ptr<ScopedWorkingDirectory> inScratch;
-    // Declared so that destruction (after a deriving fixture's own members) is the game's
-    // shut-down order.
+    // In this order, destruction (after a deriving fixture's members) is the game's shut-down.
     std::unique_ptr<LogManager> logs;
     std::unique_ptr<EventFactory> events;
     std::unique_ptr<ComponentFactory> components;

@@ -8,8 +8,7 @@
 
 namespace {
 
-// "Loader" loads the template named by its "template" parameter when it is made, as an
-// explosion-making component does.
+// "Loader" loads the template its "template" parameter names when made, as explosions do.
 struct LoaderProbe : ProbeComponent {
     const std::string& getType() const override {
         static const std::string type = "Loader";
@@ -41,7 +40,6 @@ protected:
         found->load();
         return found;
     }
-    // The entity is deleted with the test.
     Entity* make(const std::string& name, const ParamList& variables = ParamList()) {
         made.emplace_back(loaded(name)->createEntity("", variables));
         return made.back().get();
@@ -58,7 +56,6 @@ protected:
 TEST_F(EntityTemplateTest, LaterBaseOverridesEarlierOneAndOwnParamOverridesBoth) {
     EXPECT_EQ(paramList("speed=2 colour=red").all(), paramsOf(make("SlowThenFast")).all());
     EXPECT_EQ("3", paramsOf(make("SlowThenFastOwnSpeed")).getText("speed"));
-    EXPECT_EQ("large", loaded("SlowThenFast")->getDefaultValues().getText("size"));
     EXPECT_EQ((Types{"Probe", "OtherProbe"}), loaded("Grandchild")->componentTypes());
 }
 
@@ -71,8 +68,7 @@ TEST_F(EntityTemplateTest, TrueInheritanceCyclesAreCutWhereTheyCloseAndLoadingEn
     EXPECT_EQ(2, countInLog("base template of itself"));
 }
 
-// Bomb's Loader loads Blast, derived from Bomb, while Bomb builds its prototypes: no cycle, and
-// Blast must come out the same whichever of the two is asked for first.
+// Bomb's Loader loads Blast (derived from Bomb) while Bomb builds its prototypes: no cycle.
 TEST_F(EntityTemplateTest, TemplateDerivedFromOneStillBuildingItsPrototypesInheritsItFully) {
     for (const char* first : {"Bomb", "Blast"}) {
         SCOPED_TRACE(first);
@@ -89,23 +85,18 @@ TEST_F(EntityTemplateTest, TemplateDerivedFromOneStillBuildingItsPrototypesInher
 TEST_F(EntityTemplateTest, SchemaProblemsAreReportedAndSkipped) {
     EXPECT_EQ("5", paramsOf(make("Sloppy")).getText("speed"));
     EXPECT_EQ(Types{"Probe"}, loaded("DropsWhatItNeverHad")->componentTypes());
-    EXPECT_EQ(Types{"OtherProbe"}, loaded("DropsInherited")->componentTypes());
-    EXPECT_TRUE(make("Hollow")->getComponents().empty());
     EXPECT_EQ(nullptr, loaded("Unwritten")->createEntity("", ParamList()));
     for (const char* message :
          {"Error: Loading EntityTemplate Sloppy, at row 61 and column 5: component Unheard is not "
           "registered with factory.",
           "Warning: Loading EntityTemplate DropsWhatItNeverHad, at row 45 and column 5: removing "
           "component OtherProbe when component was not inherited from base templates.",
-          "Warning: Loading EntityTemplate Hollow, at row 65 and column 3: no components were "
-          "found.",
           "Error: Loading EntityTemplate Unwritten: cannot find element name in any loaded xml "
           "files."})
         EXPECT_EQ(1, countInLog(message)) << message;
 }
 
-// Without its variable only that parameter is dropped from an entity, but a lone component is
-// abandoned.
+// A missing variable drops its parameter from an entity but abandons a lone component.
 TEST_F(EntityTemplateTest, CallerVariablesWinOverDefaultsAndOverrideInheritedFixedParams) {
     EXPECT_EQ(paramList("size=huge speed=8").all(),
               paramsOf(make("Sized", paramList("sizeVariable=huge speedVariable=8"))).all());
@@ -129,8 +120,7 @@ TEST_F(EntityTemplateTest, PrototypesAreClonedOnlyWhereCachingIsAllowed) {
     }
 }
 
-// A factory's exception is logged once at load (for the prototype) and once per entity. Every
-// component is attached before any hears of it.
+// Logged at load (the prototype) and per entity; all parts are attached before any hears.
 TEST_F(EntityTemplateTest, FactoryErrorsLeaveTheComponentOutAndARivalIsDiscarded) {
     Entity* entity = make("Faulty");
     EXPECT_EQ(nullptr, entity->getComponent("Probe"));

@@ -40,8 +40,7 @@ void expectPlace(const std::array<Vector2, 3>& expected, SceneNode* node, bool w
 
 } // namespace
 
-// A zero direction has no length to divide by, an unclosed vector is not a vector, and
-// components too large to square still give a unit direction.
+// Zero, unclosed and unsquarable vectors: the default, or still a unit direction.
 TEST_F(SceneTemplateTest, OrientationsAreAnglesOrVectorsNormalisedAndBadValuesKeepDefaults) {
     std::vector<SceneNode*> roots = build("Turns");
     ASSERT_EQ(4u, roots.size());
@@ -78,8 +77,7 @@ TEST_F(SceneTemplateTest, BadIncludesAndUnknownEntityTemplatesAreReportedAndSkip
     EXPECT_EQ(2, countInLog("template included within itself."));
 }
 
-// Doubling: each level includes the next twice, 2^17 nodes from a few lines. Chain: 300 levels,
-// each including the next.
+// Doubling: 2^17 nodes from a few lines. Chain: 300 levels, each including the next.
 TEST_F(SceneTemplateTest, HostileIncludesCannotMultiplyWithoutBoundOrExhaustTheStack) {
     std::ostringstream data;
     data << "<Scenes>\n";
@@ -98,8 +96,7 @@ TEST_F(SceneTemplateTest, HostileIncludesCannotMultiplyWithoutBoundOrExhaustTheS
     EXPECT_EQ(100000u, build("Doubling0").size());
     EXPECT_EQ(1, countInLog("Error: instantiating SceneTemplate Doubling17: more than 100000 "
                             "nodes; the rest are left out."));
-    // The limit is per instantiation.
-    EXPECT_EQ(2u, build("Doubling16").size());
+    EXPECT_EQ(2u, build("Doubling16").size()); // the limit is per instantiation
     EXPECT_EQ(129u, build("Chain0").size());
     EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Chain128, at row 148 and column 44: "
                             "included templates nested more than 128 deep."));
