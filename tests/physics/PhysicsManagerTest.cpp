@@ -77,8 +77,7 @@ TEST_F(PhysicsManagerTest, CheckAnswersAtOnceWithTheCheckedCollidableFirst) {
     EXPECT_EQ((Journal{"b: end b a", "a: end b a"}), world.take());
     EXPECT_TRUE(world.stepAndTake().empty());
 
-    // Once the scene is left behind the manager no longer answers.
-    world.physics.disconnect(&world.scene);
+    world.physics.disconnect(&world.scene); // a scene left behind is no longer answered
     b->setPosition({1, 0});
     world.scene.sendEvent(EventPtr(new CheckCollidableActionEvent(collidableOf(b))));
     EXPECT_TRUE(world.take().empty());

@@ -23,10 +23,7 @@ public:
     static constexpr double step = 0.016;
 
     PhysicsScene() { physics.connect(&scene); }
-    ~PhysicsScene() {
-        physics.disconnect(&scene);
-        listeners.clear();
-    }
+    ~PhysicsScene() { physics.disconnect(&scene); }
 
     SceneNode* add(const std::string& name, const Vector2& position,
                    const std::vector<Component*>& components, SceneNode* parent = nullptr) {

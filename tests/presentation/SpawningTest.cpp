@@ -5,7 +5,6 @@
 #include "world/Entity.h"
 #include "world/SceneEvent.h"
 #include "world/SceneManager.h"
-#include "world/SceneNode.h"
 #include "world/StaticRandomDistributionSTG.h"
 #include "world/UniformTimeIncrementSTC.h"
 

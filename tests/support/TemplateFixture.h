@@ -11,9 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-
 // A copy of tests/data/templates with the game's data managers, probe types, and its files loaded.
 class TemplateFixture : public ::testing::Test {
 protected:

@@ -2,7 +2,6 @@
 
 #include "support/ProbeComponent.h"
 #include "support/TemplateFixture.h"
-#include "world/SceneNode.h"
 
 #include <sstream>
 
@@ -35,8 +34,8 @@ protected:
         TemplateFixture::SetUp();
         components->registerType(LoaderProbe());
     }
-    EntityTemplatePtr loaded(const std::string& name, const std::string& hint = "") {
-        EntityTemplatePtr found = entityTemplates->getTemplate(name, hint);
+    EntityTemplatePtr loaded(const std::string& name) {
+        EntityTemplatePtr found = entityTemplates->getTemplate(name, "");
         found->load();
         return found;
     }

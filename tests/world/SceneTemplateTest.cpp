@@ -1,7 +1,7 @@
 #include "world/SceneTemplate.h"
 
-#include "support/ProbeComponent.h"
 #include "support/TemplateFixture.h"
+#include "world/Entity.h"
 #include "world/SceneNode.h"
 
 #include <array>

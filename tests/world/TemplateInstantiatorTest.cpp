@@ -3,7 +3,6 @@
 #include "support/TemplateFixture.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
-#include "world/SceneNode.h"
 
 using TemplateInstantiatorTest = TemplateFixture;
 
