@@ -5,36 +5,21 @@
 #include "physics/OrientedBox.h"
 #include "physics/WorldTransform.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-namespace {
-
-void expectBox(const Vector2& min, const Vector2& max, const AxisAlignedBox& box) {
+static void expectBox(const Vector2& min, const Vector2& max, const AxisAlignedBox& box) {
     expectNear(min, box.min);
     expectNear(max, box.max);
 }
 
-} // namespace
-
-TEST(AxisAlignedBox, CenterAndDimWinOnlyWhenBothPresentAndBadTextChangesNothing) {
-    auto box = create<AxisAlignedBox>({{"center", "(10,20)"}, {"dim", "(4,6)"}, {"min", "(1,1)"}});
-    expectBox({8, 17}, {12, 23}, *box);
-    expectBox({0, 0}, {0, 0}, *create<AxisAlignedBox>({{"center", "(10,20)"}}));
-    auto corners = create<AxisAlignedBox>({{"dim", "(4,6)"}, {"min", "(-1,-2)"}, {"max", "oops"}});
-    expectBox({-1, -2}, {0, 0}, *corners);
-
+TEST(AxisAlignedBox, CenterAndDimWinOverCornersAndBadTextChangesNothing) {
+    expectBox({8, 17}, {12, 23},
+              *create<AxisAlignedBox>({{"center", "(10,20)"}, {"dim", "(4,6)"}, {"min", "(1,1)"}}));
     AxisAlignedBox unchanged({7, 7}, {8, 8});
     EXPECT_EQ(ParamList::NotConvertible, params({{"bad", "(0,1),(4"}}).get("bad", unchanged));
     expectBox({7, 7}, {8, 8}, unchanged);
 }
 
-// Every shape maps its centre through the whole frame and grows with the scale; a box that does
-// not turn keeps its extents when the frame turns. A scaled-up box once shrank and slid off its
-// entity.
+// Centres follow the whole frame, extents the scale: a scaled-up box once shrank and slid off.
 TEST(Bound, TransformMapsCentreAndScalesExtents) {
-    // The frame is given as position, orientation and scale.
     auto check = [](const char* what, const Bound& original, Vector2 position, Vector2 turn,
                     Vector2 scale, Vector2 min, Vector2 max) {
         SCOPED_TRACE(what);
@@ -46,33 +31,21 @@ TEST(Bound, TransformMapsCentreAndScalesExtents) {
     const AxisAlignedBox box({1, -1}, {3, 1});
     check("box turned", box, {10, 5}, {0, 1}, {1, 1}, {9, 6}, {11, 8});
     check("box scaled", box, {10, 0}, {1, 0}, {2, 3}, {12, -3}, {16, 3});
-    check("box mirrored", AxisAlignedBox({-1, -1}, {1, 1}), {0, 0}, {1, 0}, {-2, 1}, {-2, -1},
-          {2, 1});
-    // Scaled to centre (4, 0) and 4 x 2, turned to (0, 4) and 2 x 4, moved to (5, 9).
     check("oriented box", OrientedBox(box, {1, 0}), {5, 5}, {0, 1}, {2, 1}, {4, 7}, {6, 11});
-    check("circle", *create<Circle>({{"center", "(1,0)"}, {"radius", "2"}}), {10, 0}, {0, 1},
-          {2, 2}, {6, -2}, {14, 6});
-    // A stretched circle takes the average scale.
-    check("circle stretched", Circle({0, 0}, 2), {0, 0}, {1, 0}, {1, 3}, {-4, -4}, {4, 4});
+    check("circle stretched", Circle({0, 0}, 2), {}, {1, 0}, {1, 3}, {-4, -4}, {4, 4});
 }
 
-TEST(OrientedBox, ReadsNormalisedOrientationAndTurnsCornersAboutCentre) {
-    auto box = create<OrientedBox>({{"ori", "(0,2)"}, {"box", "(-1,-2),(1,2)"}});
-    const Vector2 expected[] = {{2, -1}, {-2, -1}, {-2, 1}, {2, 1}};
-    for (int corner = 0; corner < 4; ++corner)
-        expectNear(expected[corner], box->getCorners()[corner]);
-    expectBox({-2, -1}, {2, 1}, box->getBoundingBox());
+// Normalised, a zero orientation ignored, cached corners in step with later moves and turns.
+TEST(OrientedBox, NormalisesItsOrientationAndKeepsCachedCornersInStep) {
+    expectBox({-2, -1}, {2, 1},
+              create<OrientedBox>({{"ori", "(0,2)"}, {"box", "(-1,-2),(1,2)"}})->getBoundingBox());
+    expectBox({0, 0}, {1, 1},
+              create<OrientedBox>({{"ori", "(0,0)"}, {"min", "(0,0)"}, {"max", "(1,1)"}})
+                  ->getBoundingBox());
 
-    // A zero orientation would turn every corner onto the centre.
-    auto flat = create<OrientedBox>({{"ori", "(0,0)"}, {"min", "(0,0)"}, {"max", "(1,1)"}});
-    expectBox({0, 0}, {1, 1}, flat->getBoundingBox());
-}
-
-TEST(OrientedBox, CachedCornersFollowTranslationAndRotation) {
     OrientedBox box(AxisAlignedBox({-1, -2}, {1, 2}), Vector2(0, 1));
     box.getBoundingBox();
     box.translate({10, 0});
-    expectNear({12, -1}, box.getCorners()[0]);
     expectBox({8, -1}, {12, 1}, box.getBoundingBox());
     box.rotate({0, 5}); // a further quarter turn, whatever the direction's length
     expectBox({9, -2}, {11, 2}, box.getBoundingBox());

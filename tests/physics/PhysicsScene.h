@@ -14,42 +14,31 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <memory>
-#include <string>
-#include <vector>
+#include <utility>
 
 // A scene with a connected physics manager, and listeners that write what entities hear into one
-// journal: "a: start a b" (entity a heard that a and b began to overlap), "a: end a b",
-// "a: line a L 0" (a heard that a crossed line L towards direction 0).
+// journal: "a: start a b", "a: end a b", "a: line a L 0" (a crossed line L towards direction 0).
 class PhysicsScene {
 public:
     static constexpr double step = 0.016;
 
     PhysicsScene() { physics.connect(&scene); }
-    ~PhysicsScene() {
-        physics.disconnect(&scene);
-        listeners.clear();
-    }
+    ~PhysicsScene() { physics.disconnect(&scene); }
 
     SceneNode* add(const std::string& name, const Vector2& position,
                    const std::vector<Component*>& components, SceneNode* parent = nullptr) {
         SceneNode* node = Entity::create(name, components);
         node->setPosition(position);
-        if (parent)
-            parent->addChild(node);
-        else
-            scene.addNode(node);
+        parent ? parent->addChild(node) : scene.addNode(node);
         return node;
     }
 
     void listen(Entity* entity) {
         for (int type : {int(EventType::Collidable), int(EventType::CollidableLine)}) {
-            auto listener = std::make_unique<RecordingListener>(type);
+            listeners.push_back(std::make_unique<RecordingListener>(type));
             std::string name = entity->getName();
-            listener->onEvent = [this, name](const EventPtr& event) { note(name, event); };
-            entity->addListener(listener.get());
-            listeners.push_back(std::move(listener));
+            listeners.back()->onEvent = [this, name](const EventPtr& event) { note(name, *event); };
+            entity->addListener(listeners.back().get());
         }
     }
 
@@ -57,12 +46,7 @@ public:
         physics.updateProcess(step);
         return take();
     }
-
-    std::vector<std::string> take() {
-        std::vector<std::string> taken;
-        taken.swap(journal);
-        return taken;
-    }
+    std::vector<std::string> take() { return std::exchange(journal, {}); }
 
     static StaticCollidable* box(const Vector2& min, const Vector2& max) {
         return new StaticCollidable(AxisAlignedBox(min, max));
@@ -73,18 +57,14 @@ public:
     std::vector<std::string> journal;
 
 private:
-    void note(const std::string& hearer, const EventPtr& event) {
-        if (event->getEventType() == EventType::Collidable) {
-            const auto& collision = static_cast<const CollidableEvent&>(*event);
-            journal.push_back(hearer + ": " + (collision.hasEnded() ? "end " : "start ") +
-                              collision.getFirst()->getName() + " " +
-                              collision.getSecond()->getName());
-        } else {
-            const auto& crossing = static_cast<const CollidableLineEvent&>(*event);
-            journal.push_back(hearer + ": line " + crossing.getEntity()->getName() + " " +
-                              crossing.getLine()->getEntity()->getName() + " " +
-                              std::to_string(crossing.getDirection()));
-        }
+    void note(const std::string& hearer, const Event& event) {
+        if (auto* hit = dynamic_cast<const CollidableEvent*>(&event))
+            journal.push_back(hearer + (hit->hasEnded() ? ": end " : ": start ") +
+                              hit->getFirst()->getName() + " " + hit->getSecond()->getName());
+        else if (auto* cross = dynamic_cast<const CollidableLineEvent*>(&event))
+            journal.push_back(hearer + ": line " + cross->getEntity()->getName() + " " +
+                              cross->getLine()->getEntity()->getName() + " " +
+                              std::to_string(cross->getDirection()));
     }
 
     std::vector<std::unique_ptr<RecordingListener>> listeners;

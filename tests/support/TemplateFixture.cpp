@@ -1,23 +1,17 @@
 #include "support/TemplateFixture.h"
 
-#include "core/EventFactory.h"
-#include "core/LogManager.h"
 #include "support/ProbeComponent.h"
 #include "world/ComponentAdder.h"
 #include "world/ComponentAdderActionEvent.h"
-#include "world/ComponentFactory.h"
-#include "world/EntityTemplateManager.h"
-#include "world/EventScriptManager.h"
 #include "world/RunScriptWhenAdded.h"
-#include "world/SceneTemplateManager.h"
 #include "world/ScriptRunner.h"
 #include "world/ScriptRunnerActionEvent.h"
 #include "world/TemplateInstantiationActionEvent.h"
 #include "world/TemplateInstantiator.h"
-#include "world/XmlFileManager.h"
 #include "world/XmlReading.h"
 
 #include <filesystem>
+#include <sstream>
 
 void TemplateFixture::SetUp() {
     std::filesystem::copy(VANTORIX_TEST_DATA_DIR "/templates", scratch.path(),
@@ -30,55 +24,38 @@ void TemplateFixture::SetUp() {
     eventScripts = std::make_unique<EventScriptManager>();
 
     components = std::make_unique<ComponentFactory>();
-    components->registerType(ProbeComponent());
-    components->registerType(OtherProbeComponent());
-    components->registerType(RoleProbeComponent());
-    components->registerType(ComponentAdder());
-    components->registerType(RunScriptWhenAdded());
-    components->registerType(ScriptRunner());
-    components->registerType(TemplateInstantiator());
     events = std::make_unique<EventFactory>();
-    events->registerType(ProbeEvent());
-    events->registerType(ComponentAdderActionEvent());
-    events->registerType(ScriptRunnerActionEvent());
-    events->registerType(TemplateInstantiationActionEvent());
+    auto registerTypes = [](auto& factory, const auto&... types) {
+        (factory.registerType(types), ...);
+    };
+    registerTypes(*components, ProbeComponent(), OtherProbeComponent(), RoleProbeComponent(),
+                  ComponentAdder(), RunScriptWhenAdded(), ScriptRunner(), TemplateInstantiator());
+    registerTypes(*events, ProbeEvent(), ComponentAdderActionEvent(), ScriptRunnerActionEvent(),
+                  TemplateInstantiationActionEvent());
     ProbeComponent::resetCounts();
 
-    loadDataFile("./Entities.xml");
-    loadDataFile("./Scenes.xml");
-    loadDataFile("./Scripts.xml");
-}
-
-void TemplateFixture::TearDown() {
-    eventScripts.reset();
-    sceneTemplates.reset();
-    entityTemplates.reset();
-    xmlFiles.reset();
-    components.reset();
-    events.reset();
-    logs.reset();
-    inScratch.reset();
+    for (const char* file : {"./Entities.xml", "./Scenes.xml", "./Scripts.xml"})
+        loadDataFile(file);
 }
 
 void TemplateFixture::loadDataFile(const std::string& path) {
     XmlFilePtr file = xmlFiles->getFile(path);
-    ASSERT_TRUE(file);
     file->load();
-    ASSERT_FALSE(file->loadFailed()) << log();
-}
-
-void TemplateFixture::shutDownXmlFiles() {
-    xmlFiles.reset();
-}
-
-std::string TemplateFixture::log() const {
-    return readTextFile(scratch.file(xmlLogName));
+    ASSERT_FALSE(file->loadFailed()) << readTextFile(scratch.file(xmlLogName));
 }
 
 int TemplateFixture::countInLog(const std::string& text) const {
-    std::string all = log();
+    const std::string all = readTextFile(scratch.file(xmlLogName));
     int count = 0;
     for (std::size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
         ++count;
     return count;
+}
+
+ParamList TemplateFixture::paramList(const std::string& pairs) {
+    ParamList list;
+    std::istringstream words(pairs);
+    for (std::string word; words >> word;)
+        list.set(word.substr(0, word.find('=')), word.substr(word.find('=') + 1));
+    return list;
 }

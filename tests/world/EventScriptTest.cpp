@@ -4,13 +4,8 @@
 #include "support/RecordingListener.h"
 #include "support/TemplateFixture.h"
 #include "world/Entity.h"
-#include "world/RunScriptWhenAdded.h"
 #include "world/SceneManager.h"
-#include "world/SceneNode.h"
 #include "world/ScriptRunner.h"
-#include "world/ScriptRunnerActionEvent.h"
-
-#include <memory>
 
 namespace {
 
@@ -22,24 +17,16 @@ protected:
         TemplateFixture::SetUp();
         scene = std::make_unique<SceneManager>();
         scene->addListener(&sceneHears);
-        SceneNode* target = Entity::create("Target");
-        scene->addNode(target);
-        target->getEntity()->addListener(&targetHears);
+        scene->addNode(Entity::create("Target"));
+        scene->findEntity("Target")->addListener(&targetHears);
         baseProcessCount = scene->processCount();
     }
-    void TearDown() override {
-        scene.reset();
-        TemplateFixture::TearDown();
-    }
-
     EventScriptPtr loaded(const std::string& name) {
         EventScriptPtr script = eventScripts->getTemplate(name, "");
         script->load();
         return script;
     }
-    void start(const std::string& name) {
-        scene->addProcess(EventScript::run(loaded(name), scene.get()));
-    }
+    void start(const char* name) { scene->addProcess(EventScript::run(loaded(name), scene.get())); }
     void advance(double seconds) {
         for (double done = 0; done < seconds - 1e-9; done += step)
             scene->updateProcess(step);
@@ -52,9 +39,8 @@ protected:
     }
     std::size_t runningScripts() const { return scene->processCount() - baseProcessCount; }
 
+    RecordingListener sceneHears{ProbeEvent::code}, targetHears{ProbeEvent::code};
     std::unique_ptr<SceneManager> scene;
-    RecordingListener sceneHears{ProbeEvent::code};
-    RecordingListener targetHears{ProbeEvent::code};
     std::size_t baseProcessCount = 0;
 };
 
@@ -68,20 +54,10 @@ TEST_F(EventScriptTest, EventsAreSentByTimeWithDocumentOrderBreakingTies) {
     EXPECT_TRUE(sceneHears.heard.empty());
     advance(0.016);
     EXPECT_EQ(Labels{"first"}, labels(sceneHears));
-    EXPECT_NEAR(1.008, sceneHears.heard[0]->getTime(), 1e-9);
     advance(1.0);
     EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
-    EXPECT_EQ(1u, runningScripts());
     advance(1.0);
     EXPECT_EQ(Labels{"to-target"}, labels(targetHears));
-    EXPECT_EQ(3u, sceneHears.heard.size());
-    EXPECT_EQ(0u, runningScripts());
-
-    // One update longer than the whole script sends everything in order and ends the run.
-    sceneHears.heard.clear();
-    start("Ordered");
-    scene->updateProcess(100.0);
-    EXPECT_EQ((Labels{"first", "second-a", "second-b"}), labels(sceneHears));
     EXPECT_EQ(0u, runningScripts());
 }
 
@@ -95,83 +71,39 @@ TEST_F(EventScriptTest, EventDueExactlyAtTheElapsedTimeIsSentInThatUpdate) {
     }
 }
 
+// A script without events still runs, and ends at its first update.
 TEST_F(EventScriptTest, BadScriptsAndEventsAreReportedAndSkipped) {
-    EventScriptPtr faulty = loaded("Faulty");
-    EXPECT_FALSE(faulty->loadFailed());
-    ASSERT_EQ(1u, faulty->getEvents().size());
-    EXPECT_EQ(0.5, faulty->getEvents()[0].time);
-    EXPECT_TRUE(loaded("Unwritten")->loadFailed());
-    EXPECT_FALSE(loaded("Quiet")->loadFailed());
-    EXPECT_EQ(nullptr, EventScript::run(EventScriptPtr(), scene.get()));
-    const std::string at = "Error: Loading EventScript Faulty, at row ";
-    for (const std::string& message :
-         {at + "11 and column 5: type attribute missing from Event.",
-          at + "12 and column 5: event Unheard is not registered with factory.",
-          at + "13 and column 5: error creating event TemplateInstantiation: Invalid type for "
-               "parameter template.",
-          at + "15 and column 5: time attribute abc of Event is not a finite number.",
-          at + "16 and column 5: time attribute nan of Event is not a finite number.",
-          at + "17 and column 5: time attribute inf of Event is not a finite number.",
-          std::string("Error: Loading EventScript Unwritten: cannot find element name in any "
-                      "loaded xml files."),
-          std::string("Warning: Loading EventScript Quiet, at row 9 and column 3: no events were "
-                      "found.")})
-        EXPECT_EQ(1, countInLog(message)) << message;
-
-    // A script without events still runs, and ends at its first update.
+    ASSERT_EQ(1u, loaded("Faulty")->getEvents().size());
     start("Quiet");
     EXPECT_EQ(1u, runningScripts());
     scene->updateProcess(step);
     EXPECT_EQ(0u, runningScripts());
+    const std::string at = "Error: Loading EventScript Faulty, at row ";
+    for (const std::string& message :
+         {at + "12 and column 5: event Unheard is not registered with factory.",
+          at + "13 and column 5: error creating event TemplateInstantiation: Invalid type for "
+               "parameter template.",
+          at + "16 and column 5: time attribute nan of Event is not a finite number.",
+          std::string("Warning: Loading EventScript Quiet, at row 9 and column 3: no events were "
+                      "found.")})
+        EXPECT_EQ(1, countInLog(message)) << message;
 }
 
 TEST_F(EventScriptTest, RunsEndWhenTheScriptIsUnloadedOrTheSceneIsGone) {
     start("Ordered");
-    start("Ordered");
     advance(1.5);
-    EXPECT_EQ((Labels{"first", "first"}), labels(sceneHears));
     loaded("Ordered")->unload();
     scene->updateProcess(step);
     EXPECT_EQ(0u, runningScripts());
-
     ProcessManager elsewhere;
     elsewhere.addProcess(EventScript::run(loaded("Ordered"), scene.get()));
-    elsewhere.updateProcess(1.5);
-    EXPECT_EQ(3u, sceneHears.heard.size());
-    scene->removeListener(&sceneHears);
     scene.reset();
-    elsewhere.updateProcess(step);
+    elsewhere.updateProcess(1.5);
     EXPECT_EQ(0u, elsewhere.processCount());
-}
-
-TEST_F(EventScriptTest, RunScriptWhenAddedStartsAgainOnEveryEntry) {
-    SceneNode* node = entityTemplates->instantiate("Director", "", "Director");
-    ASSERT_TRUE(node);
-    scene->addNode(node);
-    EXPECT_EQ(1u, runningScripts());
-    advance(1.5);
-    scene->removeNode(node);
-    // Leaving the scene leaves the run alone.
-    EXPECT_EQ(1u, runningScripts());
-    scene->addNode(node);
-    EXPECT_EQ(2u, runningScripts());
-    advance(1.0);
-    EXPECT_EQ((Labels{"first", "second-a", "second-b", "first"}), labels(sceneHears));
-}
-
-TEST_F(EventScriptTest, ScriptRunnerStartsTheNamedScriptInItsSceneOncePerScene) {
-    auto* runner = new ScriptRunner();
-    auto* idle = new ScriptRunner();
-    scene->addNode(Entity::create("Runner", {runner}));
-    scene->addNode(Entity::create("IdleRunner", {idle}));
-    EXPECT_FALSE(idle->isListening());
-    scene->sendEvent(EventPtr(new ScriptRunnerActionEvent("Ordered", "./Scripts.xml", 0.0)));
-    scene->sendEvent(EventPtr(new ScriptRunnerActionEvent("Unwritten", "", 0.0)));
-    EXPECT_EQ(1u, runningScripts());
-    advance(1.008);
     EXPECT_EQ(Labels{"first"}, labels(sceneHears));
 }
 
+// Echo starts itself again: the new run must wait for the next pass, not loop without end.
 TEST_F(EventScriptTest, RunStartedDuringAPassBeginsWithTheNextOne) {
     scene->addNode(Entity::create("Runner", {new ScriptRunner()}));
     start("Echo");
