@@ -96,7 +96,7 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
     const std::size_t cap = 120;
     Entity* ship = scene->findEntity("Player");
     Entity* arena = scene->findEntity("Arena");
-    ASSERT_TRUE(ship && arena) << log();
+    ASSERT_TRUE(ship && arena);
     auto* hull = ship->getComponent<Damageable>(Damageable::typeName());
     RandomPilot pilot(20261206);
     // By name: fresh names are never reused, addresses are.
@@ -151,6 +151,6 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
     EXPECT_TRUE(pinged);
     EXPECT_EQ(ship, scene->findEntity("Player"));
     EXPECT_LT(hull->getHP(), hull->getTotalHP());
-    EXPECT_EQ(0, countInLog("Error")) << log();
+    EXPECT_EQ(0, countInLog("Error"));
     RecordProperty("mostEntitiesAlive", static_cast<int>(most));
 }
