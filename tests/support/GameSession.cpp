@@ -30,9 +30,8 @@ int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, i
 GameSession::GameSession() : scratch("vantorix-session") {
     std::filesystem::create_directory_symlink(std::filesystem::path(VANTORIX_SOURCE_DIR) / "data",
                                               scratch.file("data"));
-    // A display number spread by process id over a wide range, so that servers of sessions
-    // running alongside (and of other users of the machine) are rarely met; one that is taken,
-    // or answers but is not ours, is passed over.
+    // A display number spread by process id, so that servers running alongside are rarely met;
+    // one that is taken, or answers but is not ours, is passed over.
     for (int attempt = 0; attempt < 20 && display.empty(); ++attempt) {
         std::string candidate = ":" + std::to_string(1000 + (getpid() * 31 + attempt * 7) % 30000);
         std::string socket = "/tmp/.X11-unix/X" + candidate.substr(1);
@@ -87,8 +86,8 @@ std::string GameSession::shell(const std::string& command) const {
     return line;
 }
 
+// SDL may open and drop a first window of that name while it sets the video mode.
 std::string GameSession::findWindow() const {
-    // SDL may open and drop a first window of that name while it sets the video mode.
     return shell("xdotool search --onlyvisible --name '^Vantorix$' 2>/dev/null");
 }
 
@@ -103,7 +102,6 @@ void GameSession::key(const std::string& name) {
 }
 
 GameSession::Shot GameSession::shot() {
-    // A fresh "screenshot.bmp" of the whole 800 x 600 window, turned into raw RGB rows.
     std::filesystem::path bmp = scratch.file("screenshot.bmp");
     std::filesystem::remove(bmp);
     key("Print");
@@ -143,9 +141,8 @@ int GameSession::end(int signal, double timeoutSeconds) {
     if (status.empty())
         kill(gamePid, SIGKILL);
     gamePid = -1;
-    // The shell reports a death by signal as 128 + its number.
     int code = status.empty() ? -1 : std::atoi(status.c_str());
-    return code >= 128 ? -1 : code;
+    return code >= 128 ? -1 : code; // the shell's code for a death by signal
 }
 
 std::string GameSession::readFile(const std::string& relative) const {
