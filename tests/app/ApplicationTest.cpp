@@ -4,7 +4,8 @@
 
 TEST(Application, BadCommandLinesPrintUsageAndExit255BeforeCreatingAnything) {
     GameRun game;
-    for (const char* arguments : {"-width", "-fs 2", "-colour red", "-height tall"}) {
+    for (const char* arguments :
+         {"-width", "-fs 2", "-fs true", "-Width 640", "-height tall", "-height -5", "640"}) {
         EXPECT_EQ(255, game.run(arguments)) << arguments;
         EXPECT_EQ("Usage: " VANTORIX_BINARY
                   " [-width number] [-height number] [-depth number] [-fs 1/0]\n",

@@ -123,18 +123,6 @@ protected:
     std::unique_ptr<LevelList> list;
 };
 
-TEST_F(GameFlowTest, HelpReturnsToTheSameRunningMenu) {
-    ASSERT_TRUE(showsMenu());
-    SceneManager* menu = currentScene;
-    change(State::PowerUpHelp);
-    EXPECT_EQ(State::PowerUpHelp, gameMode);
-    EXPECT_EQ(menu, savedMenuScene);
-    EXPECT_EQ(&managers->master, menu->getManager()) << "the hidden menu no longer runs";
-    change(State::MainMenu);
-    EXPECT_EQ(menu, currentScene);
-    EXPECT_TRUE(showsMenu());
-}
-
 TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
     // Its screens and one story level name templates that do not exist.
     writeTextFile(scratch.file("Broken.xml"),
@@ -176,7 +164,16 @@ TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
     EXPECT_TRUE(currentScene->findEntity("Player"));
 }
 
-TEST_F(GameFlowTest, TwoLevelEndsBeforeTheChangeEndOnlyOneLevel) {
+TEST_F(GameFlowTest, HelpReturnsToTheRunningMenuAndTwoLevelEndsEndOnlyOneLevel) {
+    ASSERT_TRUE(showsMenu());
+    SceneManager* menu = currentScene;
+    change(State::PowerUpHelp);
+    EXPECT_EQ(menu, savedMenuScene);
+    EXPECT_EQ(&managers->master, menu->getManager()) << "the hidden menu no longer runs";
+    change(State::MainMenu);
+    EXPECT_EQ(menu, currentScene);
+    EXPECT_TRUE(showsMenu());
+
     currentStoryLevel = 0;
     change(State::StoryLevel);
     ASSERT_EQ(State::StoryLevel, gameMode);

@@ -70,21 +70,15 @@ TEST(TimerDisplayUpdater, ClockTextLeadsWithMinutesAndHoursOnlyOnceReached) {
         EXPECT_EQ(row.second, TimerDisplayUpdater::clockText(row.first)) << row.first;
 }
 
-class StatusText : public GlContextTest {
-protected:
-    DynamicTextDisplay* text() {
-        textures();
-        if (!FontManager::getSingletonPtr())
-            new FontManager();
-        return new DynamicTextDisplay(gameFontPath(), 20.0, 1.0);
-    }
-};
+using StatusText = GlContextTest;
 
 // Without a display the score is only kept. Moving the clock's node within one tick takes it out
 // of its scene and back: it keeps running.
 TEST_F(StatusText, ScoreAndClockShowWhatChangedAndAnnounceOnlyRealScoreChanges) {
-    // Gone before the window and the font manager are.
-    SceneManager scene;
+    textures();
+    new FontManager(); // the VideoManager takes it down with the texture cache
+    auto text = [] { return new DynamicTextDisplay(gameFontPath(), 20.0, 1.0); };
+    SceneManager scene; // gone before the window
     auto* display = text();
     auto* score = new PlayerScore();
     Entity* player = addTo(scene, "Player", {score, display})->getEntity();

@@ -30,29 +30,19 @@ int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, i
 GameSession::GameSession() : scratch("vantorix-session") {
     std::filesystem::create_directory_symlink(std::filesystem::path(VANTORIX_SOURCE_DIR) / "data",
                                               scratch.file("data"));
-    // A display number spread by process id, so that servers running alongside are rarely met;
-    // one that is taken, or answers but is not ours, is passed over.
-    for (int attempt = 0; attempt < 20 && display.empty(); ++attempt) {
-        std::string candidate = ":" + std::to_string(1000 + (getpid() * 31 + attempt * 7) % 30000);
-        std::string socket = "/tmp/.X11-unix/X" + candidate.substr(1);
-        if (access(socket.c_str(), F_OK) == 0)
-            continue;
-        int pid = std::atoi(
-            shell("Xvfb " + candidate +
-                  " -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 & echo $!")
-                .c_str());
-        for (int wait = 0; wait < 100 && access(socket.c_str(), F_OK) != 0; ++wait)
-            pause(0.05);
-        display = candidate;
-        if (alive(pid) && shell("xdotool getdisplaygeometry 2>/dev/null") == "1024 768") {
-            serverPid = pid;
-        } else {
-            kill(pid, SIGKILL);
-            display.clear();
-        }
+    // Xvfb picks a free display number itself and tells it once it listens.
+    serverPid =
+        std::atoi(shell("Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>" +
+                        scratch.file("display.txt").string() + " >/dev/null 2>&1 & echo $!")
+                      .c_str());
+    std::string number;
+    for (int wait = 0; wait < 100 && number.find('\n') == std::string::npos; ++wait) {
+        pause(0.05);
+        number = readFile("display.txt");
     }
-    if (display.empty())
+    if (number.find('\n') == std::string::npos)
         return;
+    display = ":" + number.substr(0, number.find('\n'));
     // The shell keeps the game's exit status for end().
     shell("cd " + scratch.path().string() +
           " && (SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 " VANTORIX_BINARY
