@@ -10,13 +10,14 @@ struct LoopRig {
     int frames = 0, frameLimit = 1, steps = 0;
     std::vector<std::uint32_t> frameCosts; // ms charged to each drawn frame (5 by default)
     std::vector<double> fpsReports;
+    MainLoop::FrameStart start = MainLoop::FrameStart::Continue;
 
     MainLoop makeLoop() {
         MainLoop::Hooks hooks;
         hooks.ticks = [this] { return now++; };
         hooks.delay = [this](std::uint32_t ms) { now += ms; };
         hooks.keepRunning = [this] { return frames < frameLimit; };
-        hooks.prepareFrame = [] { return MainLoop::FrameStart::Continue; };
+        hooks.prepareFrame = [this] { return start; };
         hooks.step = [this](double seconds) {
             EXPECT_DOUBLE_EQ(0.016, seconds);
             ++steps;
@@ -60,13 +61,11 @@ TEST(MainLoop, StepsCatchUpWithSlowFramesAtMostFiveExtraPerFrame) {
 
 TEST(MainLoop, LeavesBeforeTheFirstStepWhenNoScreenCanBeBuilt) {
     LoopRig rig;
-    MainLoop::Hooks leaving;
-    leaving.ticks = [&] { return rig.now; };
-    leaving.keepRunning = [] { return true; };
-    leaving.prepareFrame = [] { return MainLoop::FrameStart::Leave; };
-    MainLoop empty(leaving);
-    empty.run();
-    EXPECT_EQ(0u, empty.getStats().frameCount());
+    rig.start = MainLoop::FrameStart::Leave;
+    MainLoop loop = rig.makeLoop();
+    loop.run();
+    EXPECT_EQ(0, rig.steps + rig.frames);
+    EXPECT_EQ(0u, loop.getStats().frameCount());
 }
 
 TEST(FrameStats, KeepsOnlyTheMostRecentFramesButCountsThemAll) {

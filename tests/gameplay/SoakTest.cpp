@@ -23,9 +23,7 @@
 
 namespace {
 
-bool finite(const Vector2& v) {
-    return std::isfinite(v.x) && std::isfinite(v.y);
-}
+const auto isFinite = [](const Vector2& v) { return std::isfinite(v.x) && std::isfinite(v.y); };
 
 // Soak.xml's screen with every game type registered, a window for the pointer's pings, and
 // physics running after the scene's own updater, as on a game screen.
@@ -105,9 +103,9 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
             ASSERT_TRUE(node);
             const Vector2& at = node->getWorldPosition();
             auto* movable = entity->getComponent<Movable>(Movable::typeName());
-            ASSERT_TRUE(finite(at) && finite(node->getWorldOrientation()) &&
-                        finite(node->getWorldScale()) &&
-                        (!movable || (finite(movable->getVelocity()) &&
+            ASSERT_TRUE(isFinite(at) && isFinite(node->getWorldOrientation()) &&
+                        isFinite(node->getWorldScale()) &&
+                        (!movable || (isFinite(movable->getVelocity()) &&
                                       std::isfinite(movable->getRotationalVelocity()))))
                 << "step " << index << ": " << entity->getName() << " at (" << at.x << ", " << at.y
                 << ")";
