@@ -31,11 +31,7 @@ constexpr std::int32_t intMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t intMin = std::numeric_limits<std::int32_t>::min();
 
 TEST(TotalScore, AddsTheTimeBonusWideAndClampsToTheIntegerRange) {
-    struct Case {
-        std::int32_t points;
-        double roundTime;
-        std::int32_t expected;
-    } cases[] = {
+    const std::tuple<std::int32_t, double, std::int32_t> cases[] = {
         {1500, 60.0, 11500},         // a minute earns 10000
         {1500, 7.0, 1500 + 85714},   // the bonus is floored
         {1500, 0.0, 1500},           // no time, no bonus
@@ -47,9 +43,8 @@ TEST(TotalScore, AddsTheTimeBonusWideAndClampsToTheIntegerRange) {
         {intMin, 1e12, intMin},      // a negative score keeps its sign
         {-250, 600000.0, -249},      // one point of bonus
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.expected, totalScore(c.points, c.roundTime))
-            << c.points << " points in " << c.roundTime << " s";
+    for (const auto& [points, roundTime, expected] : cases)
+        EXPECT_EQ(expected, totalScore(points, roundTime)) << points << " points in " << roundTime;
 }
 
 // The game's managers, made in its order and ended in the reverse one.
@@ -133,12 +128,7 @@ TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
                   "<StoryLevel name=\"Belt\" scene=\"AsteroidBelt\" finishScreen=\"true\"/>"
                   "</LevelList></Broken>");
     useList("Broken", "./Broken.xml");
-    struct Case {
-        const char* what;
-        State mode;
-        State next;
-        unsigned storyLevel;
-    } cases[] = {
+    const std::tuple<const char*, State, State, unsigned> cases[] = {
         {"help without a screen keeps the menu", State::MainMenu, State::ControlHelp, 0},
         {"a level without its template", State::MainMenu, State::StoryLevel, 0},
         {"a level past the end of the list", State::StoryLevel, State::StoryLevel, 2},
@@ -146,15 +136,15 @@ TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
         {"the next level past the end", State::LevelFinish, State::StoryLevel, 7},
         {"a screen the game never shows", State::StoryLevel, State::IntroScene, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, mode, next, storyLevel] : cases) {
         SceneManager* before = currentScene;
-        gameMode = c.mode;
-        currentStoryLevel = c.storyLevel;
-        change(c.next);
-        EXPECT_TRUE(showsMenu()) << c.what;
+        gameMode = mode;
+        currentStoryLevel = storyLevel;
+        change(next);
+        EXPECT_TRUE(showsMenu()) << what;
         // Only help has a menu to keep; the others build a new one.
-        EXPECT_TRUE(c.next != State::ControlHelp || before == currentScene) << c.what;
-        EXPECT_TRUE(currentRenderManager && currentRenderManager->getMainCamera()) << c.what;
+        EXPECT_TRUE(next != State::ControlHelp || before == currentScene) << what;
+        EXPECT_TRUE(currentRenderManager && currentRenderManager->getMainCamera()) << what;
     }
     // The list still starts what exists.
     gameMode = State::LevelFinish;

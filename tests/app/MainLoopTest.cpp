@@ -36,24 +36,20 @@ struct LoopRig {
 // A frame slower than 16 ms adds its shortfall to the lag, caught up by at most five extra steps
 // a frame; frames per second are reported every 400 frames.
 TEST(MainLoop, StepsCatchUpWithSlowFramesAtMostFiveExtraPerFrame) {
-    struct Case {
-        int frames;
-        std::vector<std::uint32_t> costs;
-        int steps;
-        int lagAtLeast, lagAtMost;
-    } cases[] = {
+    // frames, ms charged to each, steps, lag range
+    const std::tuple<int, std::vector<std::uint32_t>, int, int, int> cases[] = {
         {801, {}, 801, -100000, 100000}, {1, {40}, 2, 8, 10}, {2, {1016, 5}, 12, 17, 100000}};
-    for (const Case& test : cases) {
+    for (const auto& [frames, costs, steps, lagAtLeast, lagAtMost] : cases) {
         LoopRig rig;
-        rig.frameLimit = test.frames;
-        rig.frameCosts = test.costs;
+        rig.frameLimit = frames;
+        rig.frameCosts = costs;
         MainLoop loop = rig.makeLoop();
         loop.run();
-        EXPECT_EQ(test.steps, rig.steps) << test.frames;
-        EXPECT_GE(loop.getLag(), test.lagAtLeast) << test.frames;
-        EXPECT_LE(loop.getLag(), test.lagAtMost) << test.frames;
+        EXPECT_EQ(steps, rig.steps) << frames;
+        EXPECT_GE(loop.getLag(), lagAtLeast) << frames;
+        EXPECT_LE(loop.getLag(), lagAtMost) << frames;
         EXPECT_NE(std::string::npos, loop.getStats().report().find(" num entities: 3\n"));
-        EXPECT_EQ(std::size_t(test.frames / 400), rig.fpsReports.size());
+        EXPECT_EQ(std::size_t(frames / 400), rig.fpsReports.size());
         for (double fps : rig.fpsReports)
             EXPECT_NEAR(62.5, fps, 5.0);
     }

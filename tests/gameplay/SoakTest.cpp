@@ -78,12 +78,7 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
     std::map<int, bool> held;
     // By name: fresh names are never reused, addresses are.
     std::map<std::string, Vector2> lastPositions;
-    std::map<std::string, bool> seen{{"fired", false},
-                                     {"exploded", false},
-                                     {"wrapped", false},
-                                     {"spawned", false},
-                                     {"pinged", false}};
-    std::size_t most = 0;
+    std::map<std::string, bool> seen; // what the run did at least once
     for (int index = 0; index < 37500; ++index) {
         if (index % 3 == 0) {
             auto action = static_cast<PlayerActionType>(random() % 9);
@@ -125,7 +120,6 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
             }
         }
         lastPositions.swap(positions);
-        most = std::max(most, scene->getEntities().size());
         // Each entity runs a few processes at most (steering, a wrap check, timers), listens
         // to its area once, has a few events waiting and touches a few others.
         ASSERT_LE(scene->processCount(), 4 * cap) << "step " << index;
@@ -135,10 +129,9 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
               scene->listenerCount(EventType::Targetable)})
             ASSERT_LE(count, cap) << "step " << index;
     }
-    for (const auto& [what, happened] : seen)
-        EXPECT_TRUE(happened) << "never " << what;
+    for (const char* what : {"fired", "exploded", "wrapped", "spawned", "pinged"})
+        EXPECT_TRUE(seen[what]) << "never " << what;
     EXPECT_EQ(ship, scene->findEntity("Player"));
     EXPECT_LT(hull->getHP(), hull->getTotalHP());
     EXPECT_EQ(0, countInLog("Error")) << log();
-    RecordProperty("mostEntitiesAlive", static_cast<int>(most));
 }

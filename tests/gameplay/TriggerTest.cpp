@@ -78,8 +78,7 @@ TEST_F(Trigger, ScoreTriggerFiresOnceOnItsEntityReachingTheThreshold) {
 // A fall across several thresholds runs only the lowest of them and uses up the rest; of equal
 // thresholds the lowest-numbered stage runs.
 TEST_F(Trigger, HealthTriggerRunsTheLowestStageEachFallCrosses) {
-    typedef std::vector<std::tuple<int, const char*, const char*>>
-        Stages; // number, script, threshold
+    using Stages = std::vector<std::tuple<int, const char*, const char*>>; // number, script, hp
     const std::pair<Stages, Labels> rows[] = {
         {{{0, "Stage75", "75"}, {1, "Stage50", "50"}, {2, "Stage25", "25"}}, {"75", "25"}},
         {{{0, "Stage75", "75"}, {2, "Stage25", "25"}}, {"75"}},

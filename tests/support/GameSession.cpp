@@ -9,12 +9,8 @@
 #include <thread>
 
 namespace {
-void pause(double seconds) {
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-bool alive(int pid) {
-    return pid > 0 && kill(pid, 0) == 0;
-}
+const auto doze = [](double s) { std::this_thread::sleep_for(std::chrono::duration<double>(s)); };
+const auto alive = [](int pid) { return pid > 0 && kill(pid, 0) == 0; };
 } // namespace
 
 int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, int, int)) const {
@@ -37,7 +33,7 @@ GameSession::GameSession() : scratch("vantorix-session") {
                       .c_str());
     std::string number;
     for (int wait = 0; wait < 100 && number.find('\n') == std::string::npos; ++wait) {
-        pause(0.05);
+        doze(0.05);
         number = readFile("display.txt");
     }
     if (number.find('\n') == std::string::npos)
@@ -49,10 +45,10 @@ GameSession::GameSession() : scratch("vantorix-session") {
           " -width 800 -height 600 >stdout.txt 2>stderr.txt & echo $! >pid.txt; wait $!;"
           " echo $? >status.txt) >/dev/null 2>&1 &");
     for (int wait = 0; wait < 100 && readFile("pid.txt").empty(); ++wait)
-        pause(0.05);
+        doze(0.05);
     gamePid = std::atoi(readFile("pid.txt").c_str());
     for (int wait = 0; wait < 200 && window.empty() && alive(gamePid); ++wait) {
-        pause(0.1);
+        doze(0.1);
         window = findWindow();
     }
     // Keys go to the window under the pointer.
@@ -98,7 +94,7 @@ GameSession::Shot GameSession::shot() {
     std::error_code error;
     for (int wait = 0; wait < 100 && std::filesystem::file_size(bmp, error) != 54 + 800 * 600 * 3;
          ++wait)
-        pause(0.05);
+        doze(0.05);
     Shot result;
     shell("convert " + bmp.string() + " -depth 8 rgb:" + scratch.file("shot.rgb").string());
     std::string pixels = readFile("shot.rgb");
@@ -115,7 +111,7 @@ GameSession::Shot GameSession::shotUntil(const std::function<bool(const Shot&)>&
         last = shot();
         if (last.width > 0 && test(last))
             break;
-        pause(0.2);
+        doze(0.2);
     } while (std::chrono::steady_clock::now() < end);
     return last;
 }
@@ -126,7 +122,7 @@ int GameSession::end(int signal, double timeoutSeconds) {
     if (signal)
         kill(gamePid, signal);
     for (int wait = 0; wait < timeoutSeconds * 20 && readFile("status.txt").empty(); ++wait)
-        pause(0.05);
+        doze(0.05);
     std::string status = readFile("status.txt");
     if (status.empty())
         kill(gamePid, SIGKILL);
