@@ -18,16 +18,3 @@ TEST(CommandLine, ReadsPairsAndLaterRepetitionsWin) {
     EXPECT_EQ(16u, settings.bitDepth);
     EXPECT_TRUE(settings.fullScreen);
 }
-
-TEST(CommandLine, RefusesUnknownOptionsBadValuesAndMissingValues) {
-    for (auto words : std::vector<std::vector<const char*>>{{"-width"},
-                                                            {"-fs", "2"},
-                                                            {"-fs", "true"},
-                                                            {"-Width", "640"},
-                                                            {"-height", "tall"},
-                                                            {"-height", "-5"},
-                                                            {"640"}}) {
-        VideoMode settings = defaultVideoMode();
-        EXPECT_FALSE(parse(words, settings)) << words[0];
-    }
-}

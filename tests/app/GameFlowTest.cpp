@@ -31,11 +31,7 @@ constexpr std::int32_t intMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t intMin = std::numeric_limits<std::int32_t>::min();
 
 TEST(TotalScore, AddsTheTimeBonusWideAndClampsToTheIntegerRange) {
-    struct Case {
-        std::int32_t points;
-        double roundTime;
-        std::int32_t expected;
-    } cases[] = {
+    const std::tuple<std::int32_t, double, std::int32_t> cases[] = {
         {1500, 60.0, 11500},         // a minute earns 10000
         {1500, 7.0, 1500 + 85714},   // the bonus is floored
         {1500, 0.0, 1500},           // no time, no bonus
@@ -47,9 +43,8 @@ TEST(TotalScore, AddsTheTimeBonusWideAndClampsToTheIntegerRange) {
         {intMin, 1e12, intMin},      // a negative score keeps its sign
         {-250, 600000.0, -249},      // one point of bonus
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.expected, totalScore(c.points, c.roundTime))
-            << c.points << " points in " << c.roundTime << " s";
+    for (const auto& [points, roundTime, expected] : cases)
+        EXPECT_EQ(expected, totalScore(points, roundTime)) << points << " points in " << roundTime;
 }
 
 // The game's managers, made in its order and ended in the reverse one.
@@ -70,8 +65,8 @@ struct GameManagers {
     }
 };
 
-// The game's managers over a window, in a working directory that sees the project's data, with
-// the real level list loaded and the first screen (the menu) built as the game builds it.
+// The game's managers over a window, in a directory that sees the project's data, with the real
+// level list loaded and the menu built as the game builds it.
 class GameFlowTest : public GlContextTest {
 protected:
     void SetUp() override {
@@ -84,11 +79,10 @@ protected:
             std::filesystem::path(VANTORIX_SOURCE_DIR) / "data", scratch.file("data"));
         inScratch = std::make_unique<ScopedWorkingDirectory>(scratch.path());
         managers = std::make_unique<GameManagers>();
-        useList("VantorixMain");
+        useList("VantorixMain", "./data/templates/Scene.xml");
         gameMode = nextGameMode = State::MainMenu;
         changeScreen();
     }
-
     void TearDown() override {
         if (savedMenuScene != currentScene)
             delete savedMenuScene;
@@ -104,31 +98,16 @@ protected:
         inScratch.reset();
         GlContextTest::TearDown();
     }
-
-    void useList(const std::string& name, const std::string& file = "./data/templates/Scene.xml") {
+    void useList(const std::string& name, const std::string& file) {
         list = std::make_unique<LevelList>(name);
         list->setFileName(file);
         list->load();
         levelList = list.get();
     }
-
-    // A level list whose screens and one story level name templates that do not exist.
-    void useBrokenList() {
-        writeTextFile(scratch.file("Broken.xml"),
-                      "<Broken><IncludeFile file=\"templates/Scene.xml\"/>"
-                      "<LevelList name=\"Broken\"><ControlHelp scene=\"\"/>"
-                      "<LevelFinish scene=\"NoSuchScreen\"/>"
-                      "<StoryLevel name=\"Ghost\" scene=\"NoSuchLevel\"/>"
-                      "<StoryLevel name=\"Belt\" scene=\"AsteroidBelt\" finishScreen=\"true\"/>"
-                      "</LevelList></Broken>");
-        useList("Broken", "./Broken.xml");
-    }
-
     void change(State next) {
         nextGameMode = next;
         changeScreen();
     }
-
     bool showsMenu() const {
         return gameMode == State::MainMenu && currentScene && currentScene->findEntity("Controls");
     }
@@ -139,26 +118,17 @@ protected:
     std::unique_ptr<LevelList> list;
 };
 
-TEST_F(GameFlowTest, HelpReturnsToTheSameRunningMenu) {
-    ASSERT_TRUE(showsMenu());
-    SceneManager* menu = currentScene;
-    change(State::PowerUpHelp);
-    EXPECT_EQ(State::PowerUpHelp, gameMode);
-    EXPECT_EQ(menu, savedMenuScene);
-    EXPECT_EQ(&managers->master, menu->getManager()) << "the hidden menu no longer runs";
-    change(State::MainMenu);
-    EXPECT_EQ(menu, currentScene);
-    EXPECT_TRUE(showsMenu());
-}
-
 TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
-    useBrokenList();
-    struct Case {
-        const char* what;
-        State mode;
-        State next;
-        unsigned storyLevel;
-    } cases[] = {
+    // Its screens and one story level name templates that do not exist.
+    writeTextFile(scratch.file("Broken.xml"),
+                  "<Broken><IncludeFile file=\"templates/Scene.xml\"/>"
+                  "<LevelList name=\"Broken\"><ControlHelp scene=\"\"/>"
+                  "<LevelFinish scene=\"NoSuchScreen\"/>"
+                  "<StoryLevel name=\"Ghost\" scene=\"NoSuchLevel\"/>"
+                  "<StoryLevel name=\"Belt\" scene=\"AsteroidBelt\" finishScreen=\"true\"/>"
+                  "</LevelList></Broken>");
+    useList("Broken", "./Broken.xml");
+    const std::tuple<const char*, State, State, unsigned> cases[] = {
         {"help without a screen keeps the menu", State::MainMenu, State::ControlHelp, 0},
         {"a level without its template", State::MainMenu, State::StoryLevel, 0},
         {"a level past the end of the list", State::StoryLevel, State::StoryLevel, 2},
@@ -166,17 +136,15 @@ TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
         {"the next level past the end", State::LevelFinish, State::StoryLevel, 7},
         {"a screen the game never shows", State::StoryLevel, State::IntroScene, 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& [what, mode, next, storyLevel] : cases) {
         SceneManager* before = currentScene;
-        gameMode = c.mode;
-        currentStoryLevel = c.storyLevel;
-        change(c.next);
-        EXPECT_TRUE(showsMenu()) << c.what;
-        // Only the help case has a menu to keep; the others build a new one.
-        if (c.next == State::ControlHelp) {
-            EXPECT_EQ(before, currentScene) << c.what;
-        }
-        EXPECT_TRUE(currentRenderManager && currentRenderManager->getMainCamera()) << c.what;
+        gameMode = mode;
+        currentStoryLevel = storyLevel;
+        change(next);
+        EXPECT_TRUE(showsMenu()) << what;
+        // Only help has a menu to keep; the others build a new one.
+        EXPECT_TRUE(next != State::ControlHelp || before == currentScene) << what;
+        EXPECT_TRUE(currentRenderManager && currentRenderManager->getMainCamera()) << what;
     }
     // The list still starts what exists.
     gameMode = State::LevelFinish;
@@ -186,7 +154,16 @@ TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
     EXPECT_TRUE(currentScene->findEntity("Player"));
 }
 
-TEST_F(GameFlowTest, TwoLevelEndsBeforeTheChangeEndOnlyOneLevel) {
+TEST_F(GameFlowTest, HelpReturnsToTheRunningMenuAndTwoLevelEndsEndOnlyOneLevel) {
+    ASSERT_TRUE(showsMenu());
+    SceneManager* menu = currentScene;
+    change(State::PowerUpHelp);
+    EXPECT_EQ(menu, savedMenuScene);
+    EXPECT_EQ(&managers->master, menu->getManager()) << "the hidden menu no longer runs";
+    change(State::MainMenu);
+    EXPECT_EQ(menu, currentScene);
+    EXPECT_TRUE(showsMenu());
+
     currentStoryLevel = 0;
     change(State::StoryLevel);
     ASSERT_EQ(State::StoryLevel, gameMode);

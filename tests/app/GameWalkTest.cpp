@@ -9,45 +9,28 @@
 namespace {
 using Shot = GameSession::Shot;
 
-bool white(int r, int g, int b) {
-    return r > 220 && g > 220 && b > 220;
-}
-// The help titles and the pause text.
-bool gold(int r, int g, int b) {
-    return r > 200 && g > 160 && g < 240 && b < 130;
-}
-// The status line's labels.
-bool paleBlue(int r, int g, int b) {
-    return r > 110 && r < 190 && g > 170 && b > 230;
-}
+// Colours: white text; gold help titles and pause text; the status line's pale blue labels.
+const auto white = [](int r, int g, int b) { return r > 220 && g > 220 && b > 220; };
+const auto gold = [](int r, int g, int b) { return r > 200 && g > 160 && g < 240 && b < 130; };
+const auto paleBlue = [](int r, int g, int b) { return r > 110 && r < 190 && g > 170 && b > 230; };
 
 // A line of text leaves hundreds of pixels in its band; stars leave a few.
 bool textIn(const Shot& shot, int y0, int y1, bool (*colour)(int, int, int), int x0 = 0,
             int x1 = 800) {
     return shot.count(x0, y0, x1, y1, colour) > 150;
 }
-// The menu's title, between the corners where a level shows its score and clock.
-bool title(const Shot& s) {
-    return textIn(s, 15, 60, white, 150, 650);
-}
-bool menu(const Shot& s) {
-    return title(s) && textIn(s, 108, 132, white);
-}
-bool controlHelp(const Shot& s) {
-    return textIn(s, 25, 75, gold, 250, 550);
-}
-bool level(const Shot& s) {
-    return s.count(0, 0, 80, 25, paleBlue) > 40 && !title(s);
-}
-bool paused(const Shot& s) {
-    return level(s) && textIn(s, 270, 330, gold, 250, 550);
-}
-bool results(const Shot& s) {
+// The menu's title stands between the corners where a level shows its score and clock.
+const auto title = [](const Shot& s) { return textIn(s, 15, 60, white, 150, 650); };
+const auto menu = [](const Shot& s) { return title(s) && textIn(s, 108, 132, white); };
+const auto controlHelp = [](const Shot& s) { return textIn(s, 25, 75, gold, 250, 550); };
+const auto level = [](const Shot& s) { return s.count(0, 0, 80, 25, paleBlue) > 40 && !title(s); };
+const auto paused = [](const Shot& s) { return level(s) && textIn(s, 270, 330, gold, 250, 550); };
+const auto results = [](const Shot& s) {
     return textIn(s, 100, 160, white) && textIn(s, 425, 475, white) && !level(s);
-}
-bool contains(const std::string& text, const std::string& part) {
+};
+const auto contains = [](const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
+};
 
 TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
     GameSession game;

@@ -3,35 +3,27 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A clock that only moves when the loop sleeps or when a frame's work is charged to it.
-struct FakeClock {
-    std::uint32_t now = 1000;
-    std::uint32_t ticks() { return now; }
-    // Spinning reads the clock; let each read take a moment so the spin ends.
-    std::uint32_t spinningTicks() { return now++; }
-};
-
+// A clock that only moves when the loop sleeps, when a frame's work is charged to it, or a
+// millisecond each time it is read (so a spin ends).
 struct LoopRig {
-    FakeClock clock;
-    int frames = 0;
-    int frameLimit = 1;
-    int steps = 0;
-    std::vector<std::uint32_t> frameCosts; // ms charged to each drawn frame
+    std::uint32_t now = 1000;
+    int frames = 0, frameLimit = 1, steps = 0;
+    std::vector<std::uint32_t> frameCosts; // ms charged to each drawn frame (5 by default)
     std::vector<double> fpsReports;
+    MainLoop::FrameStart start = MainLoop::FrameStart::Continue;
 
     MainLoop makeLoop() {
         MainLoop::Hooks hooks;
-        hooks.ticks = [this] { return clock.spinningTicks(); };
-        hooks.delay = [this](std::uint32_t ms) { clock.now += ms; };
+        hooks.ticks = [this] { return now++; };
+        hooks.delay = [this](std::uint32_t ms) { now += ms; };
         hooks.keepRunning = [this] { return frames < frameLimit; };
-        hooks.prepareFrame = [] { return MainLoop::FrameStart::Continue; };
+        hooks.prepareFrame = [this] { return start; };
         hooks.step = [this](double seconds) {
             EXPECT_DOUBLE_EQ(0.016, seconds);
             ++steps;
         };
         hooks.draw = [this] {
-            std::uint32_t cost = frames < (int)frameCosts.size() ? frameCosts[frames] : 5;
-            clock.now += cost;
+            now += frames < (int)frameCosts.size() ? frameCosts[frames] : 5;
             ++frames;
         };
         hooks.entityCount = [] { return 3u; };
@@ -41,47 +33,35 @@ struct LoopRig {
 };
 } // namespace
 
-// A frame slower than 16 ms adds its shortfall to the lag and is caught up by extra steps, at
-// most five a frame. The fake clock's reads cost a millisecond each.
+// A frame slower than 16 ms adds its shortfall to the lag, caught up by at most five extra steps
+// a frame; frames per second are reported every 400 frames.
 TEST(MainLoop, StepsCatchUpWithSlowFramesAtMostFiveExtraPerFrame) {
-    struct Case {
-        int frames;
-        std::vector<std::uint32_t> costs;
-        int steps;
-        int lagAtLeast, lagAtMost;
-    } cases[] = {
-        {10, {}, 10, -100000, 100000}, {1, {40}, 2, 8, 10}, {2, {1016, 5}, 12, 17, 100000}};
-    for (const Case& test : cases) {
+    // frames, ms charged to each, steps, lag range
+    const std::tuple<int, std::vector<std::uint32_t>, int, int, int> cases[] = {
+        {801, {}, 801, -100000, 100000}, {1, {40}, 2, 8, 10}, {2, {1016, 5}, 12, 17, 100000}};
+    for (const auto& [frames, costs, steps, lagAtLeast, lagAtMost] : cases) {
         LoopRig rig;
-        rig.frameLimit = test.frames;
-        rig.frameCosts = test.costs;
+        rig.frameLimit = frames;
+        rig.frameCosts = costs;
         MainLoop loop = rig.makeLoop();
         loop.run();
-        EXPECT_EQ(test.steps, rig.steps) << test.frames;
-        EXPECT_GE(loop.getLag(), test.lagAtLeast) << test.frames;
-        EXPECT_LE(loop.getLag(), test.lagAtMost) << test.frames;
+        EXPECT_EQ(steps, rig.steps) << frames;
+        EXPECT_GE(loop.getLag(), lagAtLeast) << frames;
+        EXPECT_LE(loop.getLag(), lagAtMost) << frames;
         EXPECT_NE(std::string::npos, loop.getStats().report().find(" num entities: 3\n"));
+        EXPECT_EQ(std::size_t(frames / 400), rig.fpsReports.size());
+        for (double fps : rig.fpsReports)
+            EXPECT_NEAR(62.5, fps, 5.0);
     }
-}
-
-TEST(MainLoop, ReportsFramesPerSecondEvery400Frames) {
-    LoopRig rig;
-    rig.frameLimit = 801;
-    MainLoop loop = rig.makeLoop();
-    loop.run();
-    ASSERT_EQ(2u, rig.fpsReports.size());
-    EXPECT_NEAR(62.5, rig.fpsReports[0], 5.0);
 }
 
 TEST(MainLoop, LeavesBeforeTheFirstStepWhenNoScreenCanBeBuilt) {
     LoopRig rig;
-    MainLoop::Hooks leaving;
-    leaving.ticks = [&] { return rig.clock.ticks(); };
-    leaving.keepRunning = [] { return true; };
-    leaving.prepareFrame = [] { return MainLoop::FrameStart::Leave; };
-    MainLoop empty(leaving);
-    empty.run();
-    EXPECT_EQ(0u, empty.getStats().frameCount());
+    rig.start = MainLoop::FrameStart::Leave;
+    MainLoop loop = rig.makeLoop();
+    loop.run();
+    EXPECT_EQ(0, rig.steps + rig.frames);
+    EXPECT_EQ(0u, loop.getStats().frameCount());
 }
 
 TEST(FrameStats, KeepsOnlyTheMostRecentFramesButCountsThemAll) {

@@ -26,20 +26,6 @@ SceneNode* addTo(SceneManager& scene, const std::string& name, std::vector<Compo
     return node;
 }
 
-// A bar's entity: the bar, the occluded animation it fills, and the animations it was told.
-struct Bar {
-    Bar(SceneManager& scene, Component* bar) {
-        SceneNode* node = Entity::create("Bar", {bar, fill});
-        node->getEntity()->addListener(&told);
-        scene.addNode(node);
-    }
-    std::string animation() const {
-        return static_cast<const AnimationActionEvent&>(*told.heard.back()).getAnimationName();
-    }
-    OccludedAnimatable* fill = new OccludedAnimatable();
-    RecordingListener told{EventType::AnimationAction};
-};
-
 // A quarter or less is red, up to a half yellow, above green. A total of 0 shows an empty bar;
 // doubling a huge total must not overflow into another colour. The player arrives after the bar.
 TEST(PlayerHealthBar, ColourAndFillFollowThePlayersHitPoints) {
@@ -50,15 +36,21 @@ TEST(PlayerHealthBar, ColourAndFillFollowThePlayersHitPoints) {
                                                               {0, 0, "Red", 0.0},
                                                               {INT_MAX, INT_MAX, "Green", 1.0},
                                                               {INT_MAX, INT_MAX / 4, "Red", 0.25}};
-    for (const auto& [total, hp, colour, fill] : rows) {
+    for (const auto& [total, hp, colour, occlusion] : rows) {
         SceneManager scene;
-        Bar bar(scene, new PlayerHealthBar("Player"));
+        auto* fill = new OccludedAnimatable();
+        RecordingListener told(EventType::AnimationAction);
+        SceneNode* bar = Entity::create("Bar", {new PlayerHealthBar("Player"), fill});
+        bar->getEntity()->addListener(&told);
+        scene.addNode(bar);
         auto* health = new Damageable(total);
         addTo(scene, "Player", {health});
         health->setHP(hp);
         scene.updateProcess(0.016);
-        EXPECT_EQ(std::string("HealthBar-") + colour, bar.animation()) << hp << " of " << total;
-        EXPECT_NEAR(fill, bar.fill->getOcclusion(), 1e-9) << hp << " of " << total;
+        EXPECT_EQ(std::string("HealthBar-") + colour,
+                  static_cast<const AnimationActionEvent&>(*told.heard.back()).getAnimationName())
+            << hp << " of " << total;
+        EXPECT_NEAR(occlusion, fill->getOcclusion(), 1e-9) << hp << " of " << total;
     }
 }
 
@@ -70,21 +62,15 @@ TEST(TimerDisplayUpdater, ClockTextLeadsWithMinutesAndHoursOnlyOnceReached) {
         EXPECT_EQ(row.second, TimerDisplayUpdater::clockText(row.first)) << row.first;
 }
 
-class StatusText : public GlContextTest {
-protected:
-    DynamicTextDisplay* text() {
-        textures();
-        if (!FontManager::getSingletonPtr())
-            new FontManager();
-        return new DynamicTextDisplay(gameFontPath(), 20.0, 1.0);
-    }
-};
+using StatusText = GlContextTest;
 
 // Without a display the score is only kept. Moving the clock's node within one tick takes it out
 // of its scene and back: it keeps running.
 TEST_F(StatusText, ScoreAndClockShowWhatChangedAndAnnounceOnlyRealScoreChanges) {
-    // Gone before the window and the font manager are.
-    SceneManager scene;
+    textures();
+    new FontManager(); // the VideoManager takes it down with the texture cache
+    auto text = [] { return new DynamicTextDisplay(gameFontPath(), 20.0, 1.0); };
+    SceneManager scene; // gone before the window
     auto* display = text();
     auto* score = new PlayerScore();
     Entity* player = addTo(scene, "Player", {score, display})->getEntity();

@@ -9,12 +9,8 @@
 #include <thread>
 
 namespace {
-void pause(double seconds) {
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-bool alive(int pid) {
-    return pid > 0 && kill(pid, 0) == 0;
-}
+const auto doze = [](double s) { std::this_thread::sleep_for(std::chrono::duration<double>(s)); };
+const auto alive = [](int pid) { return pid > 0 && kill(pid, 0) == 0; };
 } // namespace
 
 int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, int, int)) const {
@@ -30,40 +26,29 @@ int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, i
 GameSession::GameSession() : scratch("vantorix-session") {
     std::filesystem::create_directory_symlink(std::filesystem::path(VANTORIX_SOURCE_DIR) / "data",
                                               scratch.file("data"));
-    // A display number spread by process id over a wide range, so that servers of sessions
-    // running alongside (and of other users of the machine) are rarely met; one that is taken,
-    // or answers but is not ours, is passed over.
-    for (int attempt = 0; attempt < 20 && display.empty(); ++attempt) {
-        std::string candidate = ":" + std::to_string(1000 + (getpid() * 31 + attempt * 7) % 30000);
-        std::string socket = "/tmp/.X11-unix/X" + candidate.substr(1);
-        if (access(socket.c_str(), F_OK) == 0)
-            continue;
-        int pid = std::atoi(
-            shell("Xvfb " + candidate +
-                  " -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 & echo $!")
-                .c_str());
-        for (int wait = 0; wait < 100 && access(socket.c_str(), F_OK) != 0; ++wait)
-            pause(0.05);
-        display = candidate;
-        if (alive(pid) && shell("xdotool getdisplaygeometry 2>/dev/null") == "1024 768") {
-            serverPid = pid;
-        } else {
-            kill(pid, SIGKILL);
-            display.clear();
-        }
+    // Xvfb picks a free display number itself and tells it once it listens.
+    serverPid =
+        std::atoi(shell("Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>" +
+                        scratch.file("display.txt").string() + " >/dev/null 2>&1 & echo $!")
+                      .c_str());
+    std::string number;
+    for (int wait = 0; wait < 100 && number.find('\n') == std::string::npos; ++wait) {
+        doze(0.05);
+        number = readFile("display.txt");
     }
-    if (display.empty())
+    if (number.find('\n') == std::string::npos)
         return;
+    display = ":" + number.substr(0, number.find('\n'));
     // The shell keeps the game's exit status for end().
     shell("cd " + scratch.path().string() +
           " && (SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1 " VANTORIX_BINARY
           " -width 800 -height 600 >stdout.txt 2>stderr.txt & echo $! >pid.txt; wait $!;"
           " echo $? >status.txt) >/dev/null 2>&1 &");
     for (int wait = 0; wait < 100 && readFile("pid.txt").empty(); ++wait)
-        pause(0.05);
+        doze(0.05);
     gamePid = std::atoi(readFile("pid.txt").c_str());
     for (int wait = 0; wait < 200 && window.empty() && alive(gamePid); ++wait) {
-        pause(0.1);
+        doze(0.1);
         window = findWindow();
     }
     // Keys go to the window under the pointer.
@@ -87,8 +72,8 @@ std::string GameSession::shell(const std::string& command) const {
     return line;
 }
 
+// SDL may open and drop a first window of that name while it sets the video mode.
 std::string GameSession::findWindow() const {
-    // SDL may open and drop a first window of that name while it sets the video mode.
     return shell("xdotool search --onlyvisible --name '^Vantorix$' 2>/dev/null");
 }
 
@@ -103,14 +88,13 @@ void GameSession::key(const std::string& name) {
 }
 
 GameSession::Shot GameSession::shot() {
-    // A fresh "screenshot.bmp" of the whole 800 x 600 window, turned into raw RGB rows.
     std::filesystem::path bmp = scratch.file("screenshot.bmp");
     std::filesystem::remove(bmp);
     key("Print");
     std::error_code error;
     for (int wait = 0; wait < 100 && std::filesystem::file_size(bmp, error) != 54 + 800 * 600 * 3;
          ++wait)
-        pause(0.05);
+        doze(0.05);
     Shot result;
     shell("convert " + bmp.string() + " -depth 8 rgb:" + scratch.file("shot.rgb").string());
     std::string pixels = readFile("shot.rgb");
@@ -127,7 +111,7 @@ GameSession::Shot GameSession::shotUntil(const std::function<bool(const Shot&)>&
         last = shot();
         if (last.width > 0 && test(last))
             break;
-        pause(0.2);
+        doze(0.2);
     } while (std::chrono::steady_clock::now() < end);
     return last;
 }
@@ -138,14 +122,13 @@ int GameSession::end(int signal, double timeoutSeconds) {
     if (signal)
         kill(gamePid, signal);
     for (int wait = 0; wait < timeoutSeconds * 20 && readFile("status.txt").empty(); ++wait)
-        pause(0.05);
+        doze(0.05);
     std::string status = readFile("status.txt");
     if (status.empty())
         kill(gamePid, SIGKILL);
     gamePid = -1;
-    // The shell reports a death by signal as 128 + its number.
     int code = status.empty() ? -1 : std::atoi(status.c_str());
-    return code >= 128 ? -1 : code;
+    return code >= 128 ? -1 : code; // the shell's code for a death by signal
 }
 
 std::string GameSession::readFile(const std::string& relative) const {

@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
-// The game binary in an 800 x 600 window on an X server of its own (so windows of tests running
-// alongside cannot take its pointer or keys), driven with xdotool as a player would, and seen
-// through Print Screen shots. Its working directory sees the project's data/ as ./data.
+// The game binary in an 800 x 600 window on an X server of its own (so tests running alongside
+// cannot take its pointer or keys), driven with xdotool and seen through Print Screen shots.
 class GameSession {
 public:
     struct Shot {
@@ -34,7 +33,7 @@ public:
     std::string readFile(const std::string& relative) const;
 
 private:
-    // Runs a shell command line with DISPLAY set; returns its first output line.
+    // With DISPLAY set; returns the first output line.
     std::string shell(const std::string& command) const;
     std::string findWindow() const;
 
