@@ -2,8 +2,10 @@
 #include "core/PlayerActionEvent.h"
 #include "gameplay/DamageInflicter.h"
 #include "gameplay/Damageable.h"
+#include "gameplay/ObjectRemovalCounter.h"
 #include "gameplay/PlayerPing.h"
 #include "gameplay/ScreenWrapper.h"
+#include "gameplay/ShieldPowerUp.h"
 #include "gameplay/TargetSeeker.h"
 #include "physics/Movable.h"
 #include "physics/PhysicsManager.h"
@@ -110,6 +112,8 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
             }
             seen["spawned"] |= entity->getComponent(TargetSeeker::typeName()) != nullptr;
             seen["pinged"] |= entity->getComponent(PlayerPing::typeName()) != nullptr;
+            seen["offered"] |= entity->getComponent(ShieldPowerUp::typeName()) != nullptr;
+            seen["enlarged"] |= entity == ship && node->getWorldScale().x > 1.01;
             if (entity->getComponent(ScreenWrapper::typeName())) {
                 auto last = lastPositions.find(entity->getName());
                 // Nothing flies 700 units in one step: such a jump is a wrap.
@@ -129,9 +133,14 @@ TEST_F(SoakTest, BusyScreenStaysSoundAndBoundedForTenMinutes) {
               scene->listenerCount(EventType::Targetable)})
             ASSERT_LE(count, cap) << "step " << index;
     }
-    for (const char* what : {"fired", "exploded", "wrapped", "spawned", "pinged"})
+    for (const char* what :
+         {"fired", "exploded", "wrapped", "spawned", "pinged", "offered", "enlarged"})
         EXPECT_TRUE(seen[what]) << "never " << what;
     EXPECT_EQ(ship, scene->findEntity("Player"));
     EXPECT_LT(hull->getHP(), hull->getTotalHP());
+    EXPECT_GT(scene->findEntity("Tally")
+                  ->getComponent<ObjectRemovalCounter>(ObjectRemovalCounter::typeName())
+                  ->getCount(),
+              0);
     EXPECT_EQ(0, countInLog("Error"));
 }
