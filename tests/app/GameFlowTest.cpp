@@ -2,11 +2,14 @@
 #include "app/GameGlobals.h"
 #include "app/LevelActionEvent.h"
 #include "app/LevelList.h"
+#include "app/MainListener.h"
 #include "app/TypeRegistry.h"
 #include "core/EventFactory.h"
 #include "core/MasterProcessManager.h"
+#include "core/WindowEvent.h"
 #include "physics/PhysicsManager.h"
 #include "presentation/AnimationSequenceManager.h"
+#include "presentation/AudioManager.h"
 #include "presentation/FontManager.h"
 #include "presentation/RenderManager.h"
 #include "presentation/StripSequence.h"
@@ -173,6 +176,32 @@ TEST_F(GameFlowTest, HelpReturnsToTheRunningMenuAndTwoLevelEndsEndOnlyOneLevel) 
     currentScene->sendEvent(end);
     EXPECT_EQ(1u, currentStoryLevel);
     EXPECT_EQ(State::LevelFinish, nextGameMode);
+}
+
+TEST_F(GameFlowTest, WindowHandlersStopTheMenuWhileMinimisedAndHoldALevelUntilP) {
+    setenv("VANTORIX_AUDIO_OUTPUT", "silent", 1);
+    AudioManager audio;
+    WindowEventPtr event(new WindowEvent(WindowEvent::Minimized));
+    auto stopped = [&audio] { return audio.isSuspended() && currentScene->isPaused(); };
+    auto running = [&audio] { return !audio.isSuspended() && !currentScene->isPaused(); };
+
+    mainListener.windowMinimized(event);
+    EXPECT_TRUE(stopped() && !renderingEnabled);
+    mainListener.windowRestored(event);
+    EXPECT_TRUE(running() && renderingEnabled) << "the menu goes on when restored";
+    mainListener.inputFocusLost(event);
+    EXPECT_TRUE(running()) << "the menu runs without focus";
+
+    currentStoryLevel = 0;
+    change(State::StoryLevel);
+    ASSERT_EQ(State::StoryLevel, gameMode);
+    mainListener.inputFocusLost(event);
+    EXPECT_TRUE(stopped()) << "focus loss pauses a level";
+    mainListener.windowMinimized(event);
+    mainListener.windowRestored(event);
+    EXPECT_TRUE(stopped() && renderingEnabled) << "a restored level waits for P";
+    mainListener.togglePause(0.0);
+    EXPECT_TRUE(running());
 }
 
 } // namespace
