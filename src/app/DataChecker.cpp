@@ -1,0 +1,247 @@
+#include "app/DataChecker.h"
+
+#include "app/LevelList.h"
+#include "app/TypeRegistry.h"
+#include "core/EventFactory.h"
+#include "core/LogManager.h"
+#include "presentation/AnimationSequenceManager.h"
+#include "presentation/SoundDecoder.h"
+#include "presentation/StripSequence.h"
+#include "world/ComponentFactory.h"
+#include "world/EntityTemplateManager.h"
+#include "world/EventScriptManager.h"
+#include "world/SceneTemplateManager.h"
+#include "world/XmlFileManager.h"
+#include "world/XmlReading.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_image.h>
+#include <tinyxml.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <regex>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool endsWith(const std::string& text, const std::string& tail) {
+    return text.size() >= tail.size() &&
+           std::equal(tail.rbegin(), tail.rend(), text.rbegin(),
+                      [](char a, char b) { return std::tolower(a) == b; });
+}
+
+bool powerOfTwo(int side) {
+    return side > 0 && (side & (side - 1)) == 0;
+}
+
+const char* attributeOf(const TiXmlElement* element, const char* name) {
+    const char* value = element->Attribute(name);
+    return value ? value : "";
+}
+
+} // namespace
+
+DataChecker::DataChecker(const std::string& dir) {
+    fs::path path = fs::path(dir).lexically_normal();
+    if (path.filename().empty())
+        path = path.parent_path();
+    dataDir = fs::absolute(path).string();
+    dataName = path.filename().string();
+}
+
+void DataChecker::report(const std::string& file, int row, int column, const std::string& message) {
+    std::string line =
+        file + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " + message;
+    if (reported.insert(line).second)
+        *out << line << std::endl;
+}
+
+// Reads the lines the data-file log gained since the last call and reports the errors and
+// warnings among them against file, at their own position when they give one.
+void DataChecker::collectLog(const std::string& file, int row, int column) {
+    std::ifstream log(std::string("./") + xmlLogName);
+    log.seekg(logOffset);
+    static const std::regex stamp(R"(^\d\d:\d\d:\d\d: )");
+    static const std::regex position(R"(, at row (\d+) and column (\d+))");
+    std::string line;
+    while (std::getline(log, line)) {
+        logOffset = log.tellg();
+        if (logOffset < 0)
+            break;
+        std::string message = std::regex_replace(line, stamp, "");
+        if (message.rfind("Error", 0) != 0 && message.rfind("Warning", 0) != 0)
+            continue;
+        // Without a window there are no texture or font managers to build drawn components
+        // with; their images and fonts are checked on their own instead.
+        if (message.find("TextureManager when singleton is null") != std::string::npos ||
+            message.find("FontManager when singleton is null") != std::string::npos)
+            continue;
+        std::smatch found;
+        if (std::regex_search(message, found, position))
+            report(file, std::stoi(found[1]), std::stoi(found[2]), message);
+        else
+            report(file, row, column, message);
+    }
+    log.clear();
+    log.seekg(0, std::ios::end);
+    logOffset = log.tellg();
+}
+
+void DataChecker::loadElement(const std::string& file, const TiXmlElement* element) {
+    std::string type = element->Value();
+    std::string name = attributeOf(element, "name");
+    if (name.empty())
+        return;
+    try {
+        if (type == "EntityTemplate")
+            EntityTemplateManager::getSingleton().getTemplate(name, file)->load();
+        else if (type == "SceneTemplate")
+            SceneTemplateManager::getSingleton().getTemplate(name, file)->load();
+        else if (type == "EventScript")
+            EventScriptManager::getSingleton().getTemplate(name, file)->load();
+        else if (type == "AnimationSequence")
+            AnimationSequenceManager::getSingleton().getSequence(name, file)->load();
+    } catch (const std::exception& error) {
+        report(file, element->Row(), element->Column(), error.what());
+    }
+    collectLog(file, element->Row(), element->Column());
+}
+
+void DataChecker::checkFileValue(const std::string& file, const TiXmlElement* element,
+                                 const std::string& value) {
+    bool image = endsWith(value, ".png");
+    bool sound = endsWith(value, ".ogg") || endsWith(value, ".wav");
+    bool font = endsWith(value, ".ttf");
+    if (!image && !sound && !font)
+        return;
+    std::string path = dataName + "/" + value;
+    if (!isReadableRegularFile(path)) {
+        report(file, element->Row(), element->Column(),
+               "file " + value + " not found in " + dataName + ".");
+        return;
+    }
+    if (image) {
+        SDL_Surface* surface = IMG_Load(path.c_str());
+        if (!surface) {
+            report(file, element->Row(), element->Column(), "image " + value + " unreadable.");
+            return;
+        }
+        if (surface->format->BitsPerPixel != 32)
+            report(file, element->Row(), element->Column(), "image " + value + " is not 32-bit.");
+        if (!powerOfTwo(surface->w) || !powerOfTwo(surface->h))
+            report(file, element->Row(), element->Column(),
+                   "image " + value + " sides are not powers of two.");
+        SDL_FreeSurface(surface);
+    } else if (sound) {
+        std::unique_ptr<SoundDecoder> decoder;
+        if (SoundDecoder::open(path, decoder) != FMOD_OK)
+            report(file, element->Row(), element->Column(), "sound " + value + " does not decode.");
+    }
+}
+
+// Template and script names used inside scene templates, base templates and the level list must
+// name an element some loaded file defines.
+void DataChecker::checkReferences(const std::string& file, const TiXmlElement* element,
+                                  bool inScene) {
+    const XmlFileManager& files = XmlFileManager::getSingleton();
+    auto require = [&](const std::string& type, const std::string& name) {
+        if (!name.empty() && files.getFileName(type, name).empty())
+            report(file, element->Row(), element->Column(),
+                   "Error: " + type + " " + name + " is not defined.");
+    };
+    std::string type = element->Value();
+    if (inScene && type == "EntityTemplate")
+        require("EntityTemplate", attributeOf(element, "template"));
+    if (inScene && type == "SceneTemplate")
+        require("SceneTemplate", attributeOf(element, "name"));
+    if (type == "BaseTemplate")
+        require("EntityTemplate", attributeOf(element, "name"));
+    const TiXmlElement* parent = element->Parent() ? element->Parent()->ToElement() : nullptr;
+    if (parent && std::string(parent->Value()) == "LevelList") {
+        require("SceneTemplate", attributeOf(element, "scene"));
+        require("EventScript", attributeOf(element, "script"));
+    }
+    for (const TiXmlAttribute* attribute = element->FirstAttribute(); attribute;
+         attribute = attribute->Next())
+        checkFileValue(file, element, attribute->Value());
+    bool childInScene = inScene || type == "SceneTemplate";
+    for (const TiXmlElement* child = element->FirstChildElement(); child;
+         child = child->NextSiblingElement())
+        checkReferences(file, child, childInScene);
+}
+
+void DataChecker::checkFile(const std::string& path) {
+    XmlFileManager::getSingleton().getFile(path)->load();
+    collectLog(path, 0, 0);
+    TiXmlDocument document;
+    std::string failure;
+    if (!parseXmlFile(path, document, failure))
+        return;
+    const TiXmlElement* root = document.RootElement();
+    for (const TiXmlElement* element = root ? root->FirstChildElement() : nullptr; element;
+         element = element->NextSiblingElement())
+        loadElement(path, element);
+}
+
+int DataChecker::run(std::ostream& stream) {
+    out = &stream;
+    reported.clear();
+    std::string previous = fs::current_path().string();
+    fs::current_path(fs::path(dataDir).parent_path());
+    {
+        LogManager logs;
+        logs.openLog("VantorixCheckLog.txt", LogFile::Information, false, true);
+        logs.openLog(xmlLogName, LogFile::Information, false, false);
+        XmlFileManager xmlFiles;
+        xmlFiles.registerElementType("LevelList");
+        EntityTemplateManager entityTemplates;
+        SceneTemplateManager sceneTemplates;
+        EventScriptManager eventScripts;
+        AnimationSequenceManager animationSequences;
+        animationSequences.registerSequenceType("StripSequence", StripSequence());
+        ComponentFactory componentFactory;
+        registerComponentTypes(componentFactory);
+        EventFactory eventFactory;
+        registerEventTypes(eventFactory);
+        collectLog("", 0, 0);
+        reported.clear();
+
+        std::string levelListFile = "./" + dataName + "/templates/Scene.xml";
+        std::vector<std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(dataName))
+            if (entry.is_regular_file() && endsWith(entry.path().string(), ".xml"))
+                files.push_back("./" + entry.path().lexically_normal().string());
+        std::sort(files.begin(), files.end());
+        // The level list first, so that what it includes is indexed as the game indexes it.
+        files.erase(std::remove(files.begin(), files.end(), levelListFile), files.end());
+        files.insert(files.begin(), levelListFile);
+        for (const std::string& file : files)
+            checkFile(file);
+        {
+            LevelList levelList("VantorixMain");
+            levelList.setFileName(levelListFile);
+            try {
+                levelList.load();
+            } catch (const std::exception& error) {
+                report(levelListFile, 0, 0, error.what());
+            }
+            collectLog(levelListFile, 0, 0);
+        }
+        for (const std::string& file : files) {
+            TiXmlDocument document;
+            std::string failure;
+            if (parseXmlFile(file, document, failure) && document.RootElement())
+                checkReferences(file, document.RootElement(), false);
+        }
+        sceneTemplates.unloadAll();
+        entityTemplates.unloadAll();
+    }
+    fs::current_path(previous);
+    return static_cast<int>(reported.size());
+}
