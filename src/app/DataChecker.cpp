@@ -45,6 +45,15 @@ const char* attributeOf(const TiXmlElement* element, const char* name) {
     return value ? value : "";
 }
 
+// Puts the working directory back however the check ends.
+struct WorkingDirectoryGuard {
+    fs::path previous = fs::current_path();
+    ~WorkingDirectoryGuard() {
+        std::error_code ignored;
+        fs::current_path(previous, ignored);
+    }
+};
+
 } // namespace
 
 DataChecker::DataChecker(const std::string& dir) {
@@ -65,7 +74,7 @@ void DataChecker::report(const std::string& file, int row, int column, const std
 // Reads the lines the data-file log gained since the last call and reports the errors and
 // warnings among them against file, at their own position when they give one.
 void DataChecker::collectLog(const std::string& file, int row, int column) {
-    std::ifstream log(std::string("./") + xmlLogName);
+    std::ifstream log(logPath);
     log.seekg(logOffset);
     static const std::regex stamp(R"(^\d\d:\d\d:\d\d: )");
     static const std::regex position(R"(, at row (\d+) and column (\d+))");
@@ -115,7 +124,7 @@ void DataChecker::loadElement(const std::string& file, const TiXmlElement* eleme
 
 void DataChecker::checkFileValue(const std::string& file, const TiXmlElement* element,
                                  const std::string& value) {
-    bool image = endsWith(value, ".png");
+    bool image = endsWith(value, ".png") || endsWith(value, ".bmp");
     bool sound = endsWith(value, ".ogg") || endsWith(value, ".wav");
     bool font = endsWith(value, ".ttf");
     if (!image && !sound && !font)
@@ -192,12 +201,14 @@ void DataChecker::checkFile(const std::string& path) {
 int DataChecker::run(std::ostream& stream) {
     out = &stream;
     reported.clear();
-    std::string previous = fs::current_path().string();
-    fs::current_path(fs::path(dataDir).parent_path());
+    WorkingDirectoryGuard restore;
+    // The logs stay in the folder the checker was started from; the data is read from its own.
+    logPath = (fs::current_path() / xmlLogName).string();
     {
         LogManager logs;
         logs.openLog("VantorixCheckLog.txt", LogFile::Information, false, true);
         logs.openLog(xmlLogName, LogFile::Information, false, false);
+        fs::current_path(fs::path(dataDir).parent_path());
         XmlFileManager xmlFiles;
         xmlFiles.registerElementType("LevelList");
         EntityTemplateManager entityTemplates;
@@ -242,6 +253,5 @@ int DataChecker::run(std::ostream& stream) {
         sceneTemplates.unloadAll();
         entityTemplates.unloadAll();
     }
-    fs::current_path(previous);
     return static_cast<int>(reported.size());
 }

@@ -29,6 +29,7 @@ private:
 
     std::string dataDir;
     std::string dataName;
+    std::string logPath;
     std::streamoff logOffset = 0;
     std::set<std::string> reported;
     std::ostream* out = nullptr;
