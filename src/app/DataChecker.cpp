@@ -24,6 +24,7 @@
 #include <fstream>
 #include <memory>
 #include <regex>
+#include <tuple>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -64,11 +65,33 @@ DataChecker::DataChecker(const std::string& dir) {
     dataName = path.filename().string();
 }
 
-void DataChecker::report(const std::string& file, int row, int column, const std::string& message) {
+void DataChecker::report(const std::string& file, int row, int column, const std::string& message,
+                         Kind kind) {
     std::string line =
         file + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " + message;
     if (reported.insert(line).second)
-        *out << line << std::endl;
+        problems.push_back({file, row, column, message, kind, spanFrom, spanTo});
+}
+
+// Prints the problems in file and row order, each once, and returns how many were printed.
+int DataChecker::printProblems() {
+    std::stable_sort(problems.begin(), problems.end(), [](const Problem& a, const Problem& b) {
+        return std::tie(a.file, a.row, a.column) < std::tie(b.file, b.row, b.column);
+    });
+    int printed = 0;
+    for (const Problem& problem : problems) {
+        bool shadowed = problem.kind == Kind::EngineMissing &&
+                        std::any_of(problems.begin(), problems.end(), [&](const Problem& own) {
+                            return own.kind == Kind::OwnMissing && own.file == problem.file &&
+                                   own.row >= problem.spanFrom && own.row <= problem.spanTo;
+                        });
+        if (shadowed)
+            continue;
+        *out << problem.file << ":" << problem.row << ":" << problem.column << ": "
+             << problem.message << std::endl;
+        ++printed;
+    }
+    return printed;
 }
 
 // Reads the lines the data-file log gained since the last call and reports the errors and
@@ -91,11 +114,15 @@ void DataChecker::collectLog(const std::string& file, int row, int column) {
         if (message.find("TextureManager when singleton is null") != std::string::npos ||
             message.find("FontManager when singleton is null") != std::string::npos)
             continue;
+        Kind kind = message.find("unable to resolve filename") != std::string::npos ||
+                            message.find("cannot find element name") != std::string::npos
+                        ? Kind::EngineMissing
+                        : Kind::Other;
         std::smatch found;
         if (std::regex_search(message, found, position))
-            report(file, std::stoi(found[1]), std::stoi(found[2]), message);
+            report(file, std::stoi(found[1]), std::stoi(found[2]), message, kind);
         else
-            report(file, row, column, message);
+            report(file, row, column, message, kind);
     }
     log.clear();
     log.seekg(0, std::ios::end);
@@ -119,7 +146,12 @@ void DataChecker::loadElement(const std::string& file, const TiXmlElement* eleme
     } catch (const std::exception& error) {
         report(file, element->Row(), element->Column(), error.what());
     }
+    const TiXmlElement* next = element->NextSiblingElement();
+    spanFrom = element->Row();
+    spanTo = next ? next->Row() - 1 : INT_MAX;
     collectLog(file, element->Row(), element->Column());
+    spanFrom = 0;
+    spanTo = INT_MAX;
 }
 
 void DataChecker::checkFileValue(const std::string& file, const TiXmlElement* element,
@@ -132,7 +164,7 @@ void DataChecker::checkFileValue(const std::string& file, const TiXmlElement* el
     std::string path = dataName + "/" + value;
     if (!isReadableRegularFile(path)) {
         report(file, element->Row(), element->Column(),
-               "file " + value + " not found in " + dataName + ".");
+               "file " + value + " not found in " + dataName + ".", Kind::OwnMissing);
         return;
     }
     if (image) {
@@ -162,7 +194,7 @@ void DataChecker::checkReferences(const std::string& file, const TiXmlElement* e
     auto require = [&](const std::string& type, const std::string& name) {
         if (!name.empty() && files.getFileName(type, name).empty())
             report(file, element->Row(), element->Column(),
-                   "Error: " + type + " " + name + " is not defined.");
+                   "Error: " + type + " " + name + " is not defined.", Kind::OwnMissing);
     };
     std::string type = element->Value();
     if (inScene && type == "EntityTemplate")
@@ -201,6 +233,7 @@ void DataChecker::checkFile(const std::string& path) {
 int DataChecker::run(std::ostream& stream) {
     out = &stream;
     reported.clear();
+    problems.clear();
     WorkingDirectoryGuard restore;
     // The logs stay in the folder the checker was started from; the data is read from its own.
     logPath = (fs::current_path() / xmlLogName).string();
@@ -222,6 +255,7 @@ int DataChecker::run(std::ostream& stream) {
         registerEventTypes(eventFactory);
         collectLog("", 0, 0);
         reported.clear();
+        problems.clear();
 
         std::string levelListFile = "./" + dataName + "/templates/Scene.xml";
         std::vector<std::string> files;
@@ -253,5 +287,5 @@ int DataChecker::run(std::ostream& stream) {
         sceneTemplates.unloadAll();
         entityTemplates.unloadAll();
     }
-    return static_cast<int>(reported.size());
+    return printProblems();
 }

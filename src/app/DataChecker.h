@@ -1,8 +1,10 @@
 #pragma once
 
+#include <climits>
 #include <ostream>
 #include <set>
 #include <string>
+#include <vector>
 
 class TiXmlElement;
 
@@ -25,12 +27,31 @@ private:
     void checkFileValue(const std::string& file, const TiXmlElement* element,
                         const std::string& value);
     void collectLog(const std::string& file, int row, int column);
-    void report(const std::string& file, int row, int column, const std::string& message);
+    // kind says whether the message is the engine's failure to find a file or an element, or
+    // the checker's own finding of one: the checker's, which names what is missing, wins.
+    enum class Kind { Other, EngineMissing, OwnMissing };
+    void report(const std::string& file, int row, int column, const std::string& message,
+                Kind kind = Kind::Other);
+    int printProblems();
+
+    struct Problem {
+        std::string file;
+        int row;
+        int column;
+        std::string message;
+        Kind kind;
+        int spanFrom;
+        int spanTo;
+    };
 
     std::string dataDir;
     std::string dataName;
     std::string logPath;
     std::streamoff logOffset = 0;
     std::set<std::string> reported;
+    std::vector<Problem> problems;
+    // The rows of the element being loaded, which the engine's messages belong to.
+    int spanFrom = 0;
+    int spanTo = INT_MAX;
     std::ostream* out = nullptr;
 };
