@@ -20,6 +20,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -33,8 +34,9 @@ namespace {
 
 bool endsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
-           std::equal(tail.rbegin(), tail.rend(), text.rbegin(),
-                      [](char a, char b) { return std::tolower(a) == b; });
+           std::equal(tail.rbegin(), tail.rend(), text.rbegin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
 }
 
 bool powerOfTwo(int side) {
