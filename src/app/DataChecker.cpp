@@ -60,10 +60,11 @@ struct WorkingDirectoryGuard {
 } // namespace
 
 DataChecker::DataChecker(const std::string& dir) {
-    fs::path path = fs::path(dir).lexically_normal();
+    // Absolute first, so that "." or "../data" name the folder itself.
+    fs::path path = fs::absolute(dir).lexically_normal();
     if (path.filename().empty())
         path = path.parent_path();
-    dataDir = fs::absolute(path).string();
+    dataDir = path.string();
     dataName = path.filename().string();
 }
 
