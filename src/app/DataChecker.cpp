@@ -69,11 +69,11 @@ DataChecker::DataChecker(const std::string& dir) {
 }
 
 void DataChecker::report(const std::string& file, int row, int column, const std::string& message,
-                         Kind kind) {
+                         Kind kind, const std::string& subject) {
     std::string line =
         file + ":" + std::to_string(row) + ":" + std::to_string(column) + ": " + message;
     if (reported.insert(line).second)
-        problems.push_back({file, row, column, message, kind, spanFrom, spanTo});
+        problems.push_back({file, row, column, message, kind, subject, spanFrom, spanTo});
 }
 
 // Prints the problems in file and row order, each once, and returns how many were printed.
@@ -83,11 +83,13 @@ int DataChecker::printProblems() {
     });
     int printed = 0;
     for (const Problem& problem : problems) {
-        bool shadowed = problem.kind == Kind::EngineMissing &&
-                        std::any_of(problems.begin(), problems.end(), [&](const Problem& own) {
-                            return own.kind == Kind::OwnMissing && own.file == problem.file &&
-                                   own.row >= problem.spanFrom && own.row <= problem.spanTo;
-                        });
+        bool shadowed =
+            problem.kind == Kind::EngineMissing &&
+            std::any_of(problems.begin(), problems.end(), [&](const Problem& own) {
+                return own.kind == Kind::OwnMissing && own.file == problem.file &&
+                       ((own.row >= problem.spanFrom && own.row <= problem.spanTo) ||
+                        problem.message.find(" " + own.subject + ":") != std::string::npos);
+            });
         if (shadowed)
             continue;
         *out << problem.file << ":" << problem.row << ":" << problem.column << ": "
@@ -167,7 +169,7 @@ void DataChecker::checkFileValue(const std::string& file, const TiXmlElement* el
     std::string path = dataName + "/" + value;
     if (!isReadableRegularFile(path)) {
         report(file, element->Row(), element->Column(),
-               "file " + value + " not found in " + dataName + ".", Kind::OwnMissing);
+               "file " + value + " not found in " + dataName + ".", Kind::OwnMissing, value);
         return;
     }
     if (image) {
@@ -197,7 +199,7 @@ void DataChecker::checkReferences(const std::string& file, const TiXmlElement* e
     auto require = [&](const std::string& type, const std::string& name) {
         if (!name.empty() && files.getFileName(type, name).empty())
             report(file, element->Row(), element->Column(),
-                   "Error: " + type + " " + name + " is not defined.", Kind::OwnMissing);
+                   "Error: " + type + " " + name + " is not defined.", Kind::OwnMissing, name);
     };
     std::string type = element->Value();
     if (inScene && type == "EntityTemplate")
@@ -206,6 +208,17 @@ void DataChecker::checkReferences(const std::string& file, const TiXmlElement* e
         require("SceneTemplate", attributeOf(element, "name"));
     if (type == "BaseTemplate")
         require("EntityTemplate", attributeOf(element, "name"));
+    // Component parameters that name a script or a template to make later.
+    if (type == "Param") {
+        std::string param = attributeOf(element, "name");
+        std::string value = attributeOf(element, "value");
+        if (param == "script")
+            require("EventScript", value);
+        else if (param == "explosion")
+            require("EntityTemplate", value);
+        else if (param == "template" && files.getFileName("SceneTemplate", value).empty())
+            require("EntityTemplate", value);
+    }
     const TiXmlElement* parent = element->Parent() ? element->Parent()->ToElement() : nullptr;
     if (parent && std::string(parent->Value()) == "LevelList") {
         require("SceneTemplate", attributeOf(element, "scene"));

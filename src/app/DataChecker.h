@@ -31,7 +31,7 @@ private:
     // the checker's own finding of one: the checker's, which names what is missing, wins.
     enum class Kind { Other, EngineMissing, OwnMissing };
     void report(const std::string& file, int row, int column, const std::string& message,
-                Kind kind = Kind::Other);
+                Kind kind = Kind::Other, const std::string& subject = "");
     int printProblems();
 
     struct Problem {
@@ -40,6 +40,7 @@ private:
         int column;
         std::string message;
         Kind kind;
+        std::string subject; // what an own finding says is missing
         int spanFrom;
         int spanTo;
     };

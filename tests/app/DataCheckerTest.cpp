@@ -36,6 +36,8 @@ TEST(DataCheckerTest, EachProblemInABrokenCopyIsReportedWithItsFileAndRow) {
                   "type=\"FolowingCamera\"");
     replaceInFile(data / "templates/Scene.xml", "scene=\"ControlHelpScreen\"",
                   "scene=\"ControlHelpScren\"");
+    replaceInFile(data / "templates/AsteroidBelt.xml", "value=\"LevelClear\"",
+                  "value=\"LevelClaer\"");
     // A 30x32 picture in place of the bolt's image; BMP keeps no alpha, so it is 24-bit as well.
     SDL_Surface* odd =
         SDL_CreateRGBSurface(SDL_SWSURFACE, 30, 32, 32, 0xff, 0xff00, 0xff0000, 0xff000000);
@@ -45,9 +47,10 @@ TEST(DataCheckerTest, EachProblemInABrokenCopyIsReportedWithItsFileAndRow) {
     replaceInFile(data / "templates/Arsenal.xml", "images/Bolt.png", "images/Odd.bmp");
 
     std::ostringstream out;
-    EXPECT_EQ(DataChecker(data.string()).run(out), 4) << out.str();
+    EXPECT_EQ(DataChecker(data.string()).run(out), 5) << out.str();
     const std::string expected[] = {
         "templates/DriftRun.xml:10:5: Error: Loading EntityTemplate DriftCamera",
+        "templates/AsteroidBelt.xml:251:7: Error: EventScript LevelClaer is not defined.",
         "templates/Scene.xml:25:5: Error: SceneTemplate ControlHelpScren is not defined.",
         "templates/Arsenal.xml:59:7: image images/Odd.bmp is not 32-bit.",
         "templates/Arsenal.xml:59:7: image images/Odd.bmp sides are not powers of two."};
