@@ -21,10 +21,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <regex>
 #include <tuple>
 #include <vector>
 
@@ -104,14 +104,13 @@ int DataChecker::printProblems() {
 void DataChecker::collectLog(const std::string& file, int row, int column) {
     std::ifstream log(logPath);
     log.seekg(logOffset);
-    static const std::regex stamp(R"(^\d\d:\d\d:\d\d: )");
-    static const std::regex position(R"(, at row (\d+) and column (\d+))");
     std::string line;
     while (std::getline(log, line)) {
         logOffset = log.tellg();
         if (logOffset < 0)
             break;
-        std::string message = std::regex_replace(line, stamp, "");
+        // Each line starts with its time, "hh:mm:ss: ".
+        std::string message = line.size() > 10 && line[8] == ':' ? line.substr(10) : line;
         if (message.rfind("Error", 0) != 0 && message.rfind("Warning", 0) != 0)
             continue;
         // Without a window there are no texture or font managers to build drawn components
@@ -123,9 +122,13 @@ void DataChecker::collectLog(const std::string& file, int row, int column) {
                             message.find("cannot find element name") != std::string::npos
                         ? Kind::EngineMissing
                         : Kind::Other;
-        std::smatch found;
-        if (std::regex_search(message, found, position))
-            report(file, std::stoi(found[1]), std::stoi(found[2]), message, kind);
+        int messageRow = 0;
+        int messageColumn = 0;
+        std::size_t at = message.find(", at row ");
+        if (at != std::string::npos &&
+            std::sscanf(message.c_str() + at, ", at row %d and column %d", &messageRow,
+                        &messageColumn) == 2)
+            report(file, messageRow, messageColumn, message, kind);
         else
             report(file, row, column, message, kind);
     }
