@@ -197,6 +197,12 @@ void GameRuntime::draw() {
     SDL_GL_SwapBuffers();
 }
 
+void GameRuntime::requestStoryLevel(unsigned index) {
+    currentStoryLevel = index;
+    nextGameMode = State::StoryLevel;
+    screenChangeRequested = true;
+}
+
 MainLoop::Hooks GameRuntime::loopHooks() {
     MainLoop::Hooks hooks;
     hooks.ticks = [] { return SDL_GetTicks(); };

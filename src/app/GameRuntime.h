@@ -43,6 +43,10 @@ public:
     void step(double seconds);
     void draw();
 
+    // Asks for story level `index` at the next prepareFrame, as the menu does when its line is
+    // picked.
+    void requestStoryLevel(unsigned index);
+
     // Hooks for a MainLoop that paces these pieces in real time.
     MainLoop::Hooks loopHooks();
     // Runs the paced main loop until the game quits.
