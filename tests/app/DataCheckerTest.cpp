@@ -21,53 +21,37 @@ const char* const brokenFile = R"xml(<Broken>
                      filename="images/TestStrip.png"><Frame index="0" length="1"/></AnimationSequence>
   <EntityTemplate name="BadCamera"><Component type="FolowingCamera"/></EntityTemplate>
   <EntityTemplate name="BadHealth">
-    <Component type="Damageable"><Param name="totalHP" value="lots"/></Component>
-  </EntityTemplate>
+    <Component type="Damageable"><Param name="totalHP" value="lots"/></Component></EntityTemplate>
   <EntityTemplate name="BadFiles">
     <Component type="EntityRemovalTrigger"><Param name="script" value="NoScript"/></Component>
-    <Component type="StaticImage">
-      <Param name="filename" value="images/Nowhere.png"/>
+    <Component type="StaticImage"><Param name="filename" value="images/Nowhere.png"/>
       <Param name="box" value="(0,0),(8,8)"/><Param name="texCoord" value="(0,0),(1,1)"/>
-      <Param name="zOrder" value="1"/>
-    </Component>
-  </EntityTemplate>
+      <Param name="zOrder" value="1"/></Component></EntityTemplate>
   <EntityTemplate name="BadImage">
-    <Component type="StaticImage">
-      <Param name="filename" value="images/Odd.bmp"/>
+    <Component type="StaticImage"><Param name="filename" value="images/Odd.bmp"/>
       <Param name="box" value="(0,0),(8,8)"/><Param name="texCoord" value="(0,0),(1,1)"/>
-      <Param name="zOrder" value="1"/>
-    </Component>
-  </EntityTemplate>
+      <Param name="zOrder" value="1"/></Component></EntityTemplate>
   <EntityTemplate name="BadSound">
     <Component type="MusicPlayer"><Param name="filename" value="music/Junk.ogg"/></Component>
   </EntityTemplate>
   <EntityTemplate name="BadFont">
-    <Component type="StaticTextDisplay">
-      <Param name="font" value="Junk.ttf"/><Param name="textSize" value="16"/>
-      <Param name="zOrder" value="1"/><Param name="text" value="x"/>
-    </Component>
-  </EntityTemplate>
+    <Component type="StaticTextDisplay"><Param name="font" value="Junk.ttf"/>
+      <Param name="textSize" value="16"/><Param name="zOrder" value="1"/>
+      <Param name="text" value="x"/></Component></EntityTemplate>
   <EntityTemplate name="BadSprite">
-    <Component type="Animatable">
-      <Param name="zOrder" value="1"/>
+    <Component type="Animatable"><Param name="zOrder" value="1"/>
       <Param name="sequence0" value="TestStrip"/><Param name="name0" value="None"/>
-      <Param name="fps0" value="1"/>
-      <Param name="sequence1" value="NoStrip"/><Param name="name1" value="Gone"/>
-      <Param name="fps1" value="1"/>
-      <Param name="animation" value="Fram"/>
-    </Component>
-    <Component type="PlayerStaticAnimationController"/>
-  </EntityTemplate>
+      <Param name="fps0" value="1"/><Param name="sequence1" value="NoStrip"/>
+      <Param name="name1" value="Gone"/><Param name="fps1" value="1"/>
+      <Param name="animation" value="Fram"/></Component>
+    <Component type="PlayerStaticAnimationController"/></EntityTemplate>
   <SceneTemplate name="BadScene">
-    <SceneNode><EntityTemplate template="NoTemplate" name="Ghost"/></SceneNode>
-  </SceneTemplate>
+    <SceneNode><EntityTemplate template="NoTemplate" name="Ghost"/></SceneNode></SceneTemplate>
   <EventScript name="BadScript">
     <Event type="LevelActionEvent"><Param name="action" value="EndLevel"/></Event>
     <Event type="NoEvent"/>
-    <Event type="AnimationAction" destination="Nobody">
-      <Param name="action" value="SetAnimation"/><Param name="name" value="Wobble"/>
-    </Event>
-  </EventScript>
+    <Event type="AnimationAction" destination="Nobody"><Param name="action" value="SetAnimation"/>
+      <Param name="name" value="Wobble"/></Event></EventScript>
 </Broken>
 )xml";
 
