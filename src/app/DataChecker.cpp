@@ -8,6 +8,7 @@
 #include "presentation/SoundDecoder.h"
 #include "presentation/StripSequence.h"
 #include "world/ComponentFactory.h"
+#include "world/EntityTemplate.h"
 #include "world/EntityTemplateManager.h"
 #include "world/EventScriptManager.h"
 #include "world/SceneTemplateManager.h"
@@ -16,6 +17,7 @@
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_image.h>
+#include <SDL/SDL_ttf.h>
 #include <tinyxml.h>
 #include <unistd.h>
 
@@ -46,6 +48,35 @@ bool powerOfTwo(int side) {
 const char* attributeOf(const TiXmlElement* element, const char* name) {
     const char* value = element->Attribute(name);
     return value ? value : "";
+}
+
+bool isAnimatable(const std::string& type) {
+    return type == "Animatable" || type == "OccludedAnimatable";
+}
+
+// "sequence" followed by a decimal index: a sequence parameter of an Animatable.
+bool isSequenceParam(const std::string& name) {
+    return name.size() > 8 && name.compare(0, 8, "sequence") == 0 &&
+           std::all_of(name.begin() + 8, name.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+// The animations these components switch their own entity's Animatable to.
+const std::map<std::string, std::vector<std::string>>& animationsAskedFor() {
+    static const std::map<std::string, std::vector<std::string>> asked = {
+        {"PlayerStaticAnimationController", {"Flame", "None"}},
+        {"PlayerScrollingAnimationController", {"Flame", "None"}},
+        {"PlayerHealthBar", {"HealthBar-Green", "HealthBar-Yellow", "HealthBar-Red"}},
+        {"PlayerShieldBar", {"Shield"}}};
+    return asked;
+}
+
+const TiXmlElement* paramNamed(const TiXmlElement* element, const std::string& name) {
+    for (const TiXmlElement* param = element->FirstChildElement("Param"); param;
+         param = param->NextSiblingElement("Param"))
+        if (attributeOf(param, "name") == name)
+            return param;
+    return nullptr;
 }
 
 // Puts the working directory back however the check ends.
@@ -118,8 +149,11 @@ void DataChecker::collectLog(const std::string& file, int row, int column) {
         if (message.find("TextureManager when singleton is null") != std::string::npos ||
             message.find("FontManager when singleton is null") != std::string::npos)
             continue;
+        // A starting animation that cannot be set follows from a sequence or name the checker
+        // reports itself.
         Kind kind = message.find("unable to resolve filename") != std::string::npos ||
-                            message.find("cannot find element name") != std::string::npos
+                            message.find("cannot find element name") != std::string::npos ||
+                            message.find(" to starting animation") != std::string::npos
                         ? Kind::EngineMissing
                         : Kind::Other;
         int messageRow = 0;
@@ -191,7 +225,104 @@ void DataChecker::checkFileValue(const std::string& file, const TiXmlElement* el
         std::unique_ptr<SoundDecoder> decoder;
         if (SoundDecoder::open(path, decoder) != FMOD_OK)
             report(file, element->Row(), element->Column(), "sound " + value + " does not decode.");
+    } else if (TTF_WasInit()) {
+        TTF_Font* opened = TTF_OpenFont(path.c_str(), 16);
+        if (!opened)
+            report(file, element->Row(), element->Column(), "font " + value + " does not load.");
+        else
+            TTF_CloseFont(opened);
     }
+}
+
+std::optional<std::set<std::string>> DataChecker::animationsOf(const std::string& templateName) {
+    std::string file = XmlFileManager::getSingleton().getFileName("EntityTemplate", templateName);
+    if (file.empty())
+        return std::nullopt;
+    EntityTemplatePtr entityTemplate =
+        EntityTemplateManager::getSingleton().getTemplate(templateName, file);
+    if (!entityTemplate || entityTemplate->getState() != Resource::Loaded)
+        return std::nullopt;
+    for (const char* type : {"Animatable", "OccludedAnimatable"}) {
+        const EntityTemplate::ComponentEntry* entry = entityTemplate->findEntry(type);
+        if (!entry)
+            continue;
+        std::set<std::string> names;
+        for (int i = 0;; ++i) {
+            std::string sequence = "sequence" + std::to_string(i);
+            std::string name = "name" + std::to_string(i);
+            if (entry->varParams.has(sequence) || entry->varParams.has(name))
+                return std::nullopt;
+            std::string animation;
+            if (!entry->params.has(sequence) ||
+                entry->params.get(name, animation) != ParamList::Found)
+                break;
+            names.insert(animation);
+        }
+        return names;
+    }
+    return std::nullopt;
+}
+
+void DataChecker::checkAnimations(const std::string& file, const TiXmlElement* templateElement) {
+    std::string templateName = attributeOf(templateElement, "name");
+    std::optional<std::set<std::string>> names = animationsOf(templateName);
+    for (const TiXmlElement* component = templateElement->FirstChildElement("Component"); component;
+         component = component->NextSiblingElement("Component")) {
+        std::string type = attributeOf(component, "type");
+        if (isAnimatable(type)) {
+            for (const TiXmlElement* param = component->FirstChildElement("Param"); param;
+                 param = param->NextSiblingElement("Param")) {
+                std::string name = attributeOf(param, "name");
+                std::string value = attributeOf(param, "value");
+                if (isSequenceParam(name) &&
+                    XmlFileManager::getSingleton().getFileName("AnimationSequence", value).empty())
+                    report(file, param->Row(), param->Column(),
+                           "Error: AnimationSequence " + value + " is not defined.",
+                           Kind::OwnMissing, value);
+                if (name == "animation" && names && !value.empty() && !names->count(value))
+                    report(file, param->Row(), param->Column(),
+                           "Error: animation " + value + " is not defined in EntityTemplate " +
+                               templateName + ".",
+                           Kind::OwnMissing, value);
+            }
+            continue;
+        }
+        auto asked = animationsAskedFor().find(type);
+        if (asked == animationsAskedFor().end() || !names)
+            continue;
+        for (const std::string& animation : asked->second)
+            if (!names->count(animation))
+                report(file, component->Row(), component->Column(),
+                       "Error: " + type + " needs animation " + animation +
+                           ", which EntityTemplate " + templateName + " does not define.",
+                       Kind::OwnMissing, animation);
+    }
+}
+
+// A scripted switch to an animation: its destination's templates must define the animation
+// when the scenes say which they are, some template must otherwise.
+void DataChecker::checkAnimationEvent(const std::string& file, const TiXmlElement* event) {
+    const TiXmlElement* action = paramNamed(event, "action");
+    const TiXmlElement* name = paramNamed(event, "name");
+    if (!action || !name || attributeOf(action, "value") != std::string("SetAnimation"))
+        return;
+    std::string animation = attributeOf(name, "value");
+    bool known = false;
+    auto templates = templatesOfEntity.find(attributeOf(event, "destination"));
+    if (templates != templatesOfEntity.end())
+        for (const std::string& templateName : templates->second)
+            if (std::optional<std::set<std::string>> names = animationsOf(templateName)) {
+                if (names->count(animation))
+                    return;
+                known = true;
+            }
+    if (known || !allAnimations.count(animation))
+        report(file, name->Row(), name->Column(),
+               "Error: animation " + animation + " is not defined for " +
+                   (known ? "destination " + std::string(attributeOf(event, "destination"))
+                          : std::string("any Animatable")) +
+                   ".",
+               Kind::OwnMissing, animation);
 }
 
 // Template and script names used inside scene templates, base templates and the level list must
@@ -223,6 +354,11 @@ void DataChecker::checkReferences(const std::string& file, const TiXmlElement* e
             require("EntityTemplate", value);
     }
     const TiXmlElement* parent = element->Parent() ? element->Parent()->ToElement() : nullptr;
+    bool topLevel = parent && parent->Parent() && parent->Parent()->ToDocument();
+    if (topLevel && type == "EntityTemplate")
+        checkAnimations(file, element);
+    if (type == "Event" && attributeOf(element, "type") == std::string("AnimationAction"))
+        checkAnimationEvent(file, element);
     if (parent && std::string(parent->Value()) == "LevelList") {
         require("SceneTemplate", attributeOf(element, "scene"));
         require("EventScript", attributeOf(element, "script"));
@@ -234,6 +370,22 @@ void DataChecker::checkReferences(const std::string& file, const TiXmlElement* e
     for (const TiXmlElement* child = element->FirstChildElement(); child;
          child = child->NextSiblingElement())
         checkReferences(file, child, childInScene);
+}
+
+// Gathers the animations every template defines and the templates scene entities are made from.
+void DataChecker::collectAnimations(const TiXmlElement* element, bool inScene) {
+    for (const TiXmlElement* child = element->FirstChildElement(); child;
+         child = child->NextSiblingElement()) {
+        std::string childType = child->Value();
+        if (childType == "EntityTemplate" && !inScene) {
+            if (std::optional<std::set<std::string>> names =
+                    animationsOf(attributeOf(child, "name")))
+                allAnimations.insert(names->begin(), names->end());
+        } else if (childType == "EntityTemplate" && *attributeOf(child, "name")) {
+            templatesOfEntity[attributeOf(child, "name")].insert(attributeOf(child, "template"));
+        }
+        collectAnimations(child, inScene || childType == "SceneTemplate");
+    }
 }
 
 void DataChecker::checkFile(const std::string& path) {
@@ -297,12 +449,24 @@ int DataChecker::run(std::ostream& stream) {
             }
             collectLog(levelListFile, 0, 0);
         }
+        std::vector<std::unique_ptr<TiXmlDocument>> documents;
         for (const std::string& file : files) {
-            TiXmlDocument document;
+            documents.push_back(std::make_unique<TiXmlDocument>());
             std::string failure;
-            if (parseXmlFile(file, document, failure) && document.RootElement())
-                checkReferences(file, document.RootElement(), false);
+            if (!parseXmlFile(file, *documents.back(), failure) || !documents.back()->RootElement())
+                documents.back().reset();
         }
+        allAnimations.clear();
+        templatesOfEntity.clear();
+        for (const auto& document : documents)
+            if (document)
+                collectAnimations(document->RootElement(), false);
+        bool fontsStarted = !TTF_WasInit() && TTF_Init() == 0;
+        for (std::size_t i = 0; i < files.size(); ++i)
+            if (documents[i])
+                checkReferences(files[i], documents[i]->RootElement(), false);
+        if (fontsStarted)
+            TTF_Quit();
         sceneTemplates.unloadAll();
         entityTemplates.unloadAll();
     }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <climits>
+#include <map>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -24,6 +26,14 @@ private:
     void checkFile(const std::string& path);
     void loadElement(const std::string& file, const TiXmlElement* element);
     void checkReferences(const std::string& file, const TiXmlElement* element, bool inScene);
+    // Animation names an entity template's components ask of its own Animatable, and the
+    // sequences that Animatable is made of.
+    void checkAnimations(const std::string& file, const TiXmlElement* templateElement);
+    void checkAnimationEvent(const std::string& file, const TiXmlElement* event);
+    void collectAnimations(const TiXmlElement* element, bool inScene);
+    // The animation names of a template's Animatable; none when it has no Animatable or its
+    // names come from variables.
+    std::optional<std::set<std::string>> animationsOf(const std::string& templateName);
     void checkFileValue(const std::string& file, const TiXmlElement* element,
                         const std::string& value);
     void collectLog(const std::string& file, int row, int column);
@@ -50,6 +60,10 @@ private:
     std::string logPath;
     std::streamoff logOffset = 0;
     std::set<std::string> reported;
+    // Every animation name some Animatable defines, and the templates each scene entity name
+    // is made from: what a scripted animation switch may reach.
+    std::set<std::string> allAnimations;
+    std::map<std::string, std::set<std::string>> templatesOfEntity;
     std::vector<Problem> problems;
     // The rows of the element being loaded, which the engine's messages belong to.
     int spanFrom = 0;

@@ -123,12 +123,16 @@ protected:
 
 TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
     // Its screens and one story level name templates that do not exist.
+    std::filesystem::copy_file(std::filesystem::path(VANTORIX_SOURCE_DIR) /
+                                   "tests/data/levels/ShortRun.xml",
+                               scratch.file("ShortRun.xml"));
     writeTextFile(scratch.file("Broken.xml"),
                   "<Broken><IncludeFile file=\"templates/Scene.xml\"/>"
+                  "<IncludeFile file=\"ShortRun.xml\"/>"
                   "<LevelList name=\"Broken\"><ControlHelp scene=\"\"/>"
                   "<LevelFinish scene=\"NoSuchScreen\"/>"
                   "<StoryLevel name=\"Ghost\" scene=\"NoSuchLevel\"/>"
-                  "<StoryLevel name=\"Belt\" scene=\"AsteroidBelt\" finishScreen=\"true\"/>"
+                  "<StoryLevel name=\"Short\" scene=\"ShortRun\" finishScreen=\"true\"/>"
                   "</LevelList></Broken>");
     useList("Broken", "./Broken.xml");
     const std::tuple<const char*, State, State, unsigned> cases[] = {
@@ -154,7 +158,7 @@ TEST_F(GameFlowTest, ScreensThatCannotBeBuiltFallBackToTheMenu) {
     currentStoryLevel = 1;
     change(State::StoryLevel);
     EXPECT_EQ(State::StoryLevel, gameMode);
-    EXPECT_TRUE(currentScene->findEntity("Player"));
+    EXPECT_TRUE(currentScene->findEntity("Director"));
 }
 
 TEST_F(GameFlowTest, HelpReturnsToTheRunningMenuAndTwoLevelEndsEndOnlyOneLevel) {

@@ -38,7 +38,7 @@ TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
 
     Shot shot = game.shotUntil(menu);
     ASSERT_TRUE(menu(shot)) << "no menu";
-    // One item per story level, 30 units apart from y = 100 down, and nothing below them.
+    // One item per story level of the session's list (two), 30 units apart from y = 100 down.
     EXPECT_TRUE(textIn(shot, 190, 212, white));
     EXPECT_TRUE(textIn(shot, 220, 242, white));
     EXPECT_FALSE(textIn(shot, 250, 272, white));
@@ -49,7 +49,7 @@ TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
     ASSERT_TRUE(menu(game.shotUntil(menu))) << "Escape did not return to the menu";
     EXPECT_TRUE(contains(game.readFile("stdout.txt"), "click position: (0,180)\n"));
 
-    game.click(400, 200); // "Asteroid Belt"
+    game.click(400, 200); // the shipped first level
     ASSERT_TRUE(level(game.shotUntil(level))) << "the level did not start";
     game.key("p");
     Shot first = game.shotUntil(paused);
@@ -63,9 +63,9 @@ TEST(GameWalk, MenuHelpLevelPauseResultsAndQuit) {
 
     game.key("Escape");
     ASSERT_TRUE(menu(game.shotUntil(menu)));
-    game.click(400, 230); // "Drift Run", which ends by its script after 20 s
+    game.click(400, 230); // "Short Run", which ends by its script after 3 s
     ASSERT_TRUE(level(game.shotUntil(level)));
-    ASSERT_TRUE(results(game.shotUntil(results, 60))) << "no results screen";
+    ASSERT_TRUE(results(game.shotUntil(results))) << "no results screen";
     game.key("Return"); // past the last level: the menu
     ASSERT_TRUE(menu(game.shotUntil(menu)));
 

@@ -16,14 +16,6 @@ std::string videoLog() {
 
 using VideoManagerTest = GlContextTest;
 
-TEST_F(VideoManagerTest, StartUpLogsTheModeInUse) {
-    const std::string line =
-        "Initialized video subsytem. Using video mode: Width: 160 Height: 120 BitDepth: " +
-        std::to_string(video().getVideoMode().bitDepth) + " FullScreen: false.";
-    EXPECT_NE(std::string::npos, videoLog().find(line));
-    EXPECT_NE(std::string::npos, readTextFile("VantorixLog.txt").find(line));
-}
-
 TEST_F(VideoManagerTest, ScreenshotIsWrittenUprightOrReportedAsFailed) {
     glClear(GL_COLOR_BUFFER_BIT);
     fillRectangle(-400, 0, 400, 300, red);

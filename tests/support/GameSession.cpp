@@ -23,9 +23,36 @@ int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, i
     return found;
 }
 
+// The shipped data seen through links, but with a level list of two story levels: the shipped
+// first one and tests/data/levels/ShortRun.xml, which ends after three seconds.
+void GameSession::linkData() {
+    namespace fs = std::filesystem;
+    const fs::path source = fs::path(VANTORIX_SOURCE_DIR);
+    const fs::path data = scratch.file("data");
+    fs::create_directories(data / "templates");
+    for (const auto& entry : fs::directory_iterator(source / "data"))
+        if (entry.path().filename() != "templates")
+            fs::create_symlink(entry.path(), data / entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(source / "data/templates"))
+        if (entry.path().filename() != "Scene.xml")
+            fs::create_symlink(entry.path(), data / "templates" / entry.path().filename());
+    fs::create_symlink(source / "tests/data/levels/ShortRun.xml", data / "templates/ShortRun.xml");
+    std::string list = readTextFile(source / "data/templates/Scene.xml");
+    std::size_t first = list.find("<StoryLevel ");
+    std::size_t next = list.find("<StoryLevel ", list.find("/>", first));
+    while (next != std::string::npos) {
+        list.erase(next, list.find("/>", next) + 2 - next);
+        next = list.find("<StoryLevel ", next);
+    }
+    list.insert(list.find("/>", first) + 2,
+                "<StoryLevel name=\"Short Run\" scene=\"ShortRun\" script=\"ShortRunScript\""
+                " finishScreen=\"true\"/>");
+    list.insert(list.find("<LevelList"), "<IncludeFile file=\"templates/ShortRun.xml\"/>");
+    writeTextFile(data / "templates/Scene.xml", list);
+}
+
 GameSession::GameSession() : scratch("vantorix-session") {
-    std::filesystem::create_directory_symlink(std::filesystem::path(VANTORIX_SOURCE_DIR) / "data",
-                                              scratch.file("data"));
+    linkData();
     // Xvfb picks a free display number itself and tells it once it listens.
     serverPid =
         std::atoi(shell("Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>" +

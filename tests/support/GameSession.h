@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-// The game binary in an 800 x 600 window on an X server of its own (so tests running alongside
-// cannot take its pointer or keys), driven with xdotool and seen through Print Screen shots.
+// The game binary, on the shipped data with a short second story level, in an 800 x 600 window on
+// an X server of its own (so tests running alongside cannot take its pointer or keys), driven with
+// xdotool and seen through Print Screen shots.
 class GameSession {
 public:
     struct Shot {
@@ -33,6 +34,7 @@ public:
     std::string readFile(const std::string& relative) const;
 
 private:
+    void linkData();
     // With DISPLAY set; returns the first output line.
     std::string shell(const std::string& command) const;
     std::string findWindow() const;

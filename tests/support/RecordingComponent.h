@@ -27,21 +27,13 @@ public:
     Component* createNew(const ParamList&) const override { return new RecordingComponent(); }
     Component* clone() const override { return new RecordingComponent(*this); }
 
-    void entityChanged(Entity* newEntity, Entity* oldEntity) override {
+    void entityChanged(Entity* newEntity, Entity*) override {
         record("entityChanged", newEntity != nullptr);
-        if (onEntityChanged)
-            onEntityChanged(newEntity, oldEntity);
     }
-    void managerChanged(SceneManager* newManager, SceneManager* oldManager) override {
+    void managerChanged(SceneManager* newManager, SceneManager*) override {
         record("managerChanged", newManager != nullptr);
-        lastManagerChange = {newManager, oldManager};
-        if (onManagerChanged)
-            onManagerChanged(newManager, oldManager);
     }
 
-    std::pair<SceneManager*, SceneManager*> lastManagerChange{nullptr, nullptr};
-    std::function<void(Entity*, Entity*)> onEntityChanged;
-    std::function<void(SceneManager*, SceneManager*)> onManagerChanged;
     std::function<void()> onDestroy;
 
 private:

@@ -34,8 +34,6 @@ public:
     }
     void run(double seconds) { tick(static_cast<int>(seconds / step + 0.999999)); }
 
-    void start(PlayerActionType action) { send(action, true); }
-    void stop(PlayerActionType action) { send(action, false); }
     void send(PlayerActionType action, bool active, double time = 0.0) {
         ship()->sendEvent(EventPtr(new PlayerActionEvent(action, active, 0, 0, time)));
     }

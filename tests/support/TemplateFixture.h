@@ -18,7 +18,6 @@ protected:
 
     void loadDataFile(const std::string& path);
     // Ends the XML file manager early, as the game's shut-down does.
-    void shutDownXmlFiles() { xmlFiles.reset(); }
 
     int countInLog(const std::string& text) const;
     // From "name=value" pairs separated by spaces.

@@ -62,7 +62,7 @@ TEST_F(EntityTemplateTest, LaterBaseOverridesEarlierOneAndOwnParamOverridesBoth)
 TEST_F(EntityTemplateTest, TrueInheritanceCyclesAreCutWhereTheyCloseAndLoadingEnds) {
     EXPECT_TRUE(loaded("Narcissus")->getAncestors().empty());
     EXPECT_EQ(std::set<std::string>{"Tail"}, loaded("Ouroboros")->getAncestors());
-    EXPECT_EQ(1, countInLog("Error: Loading EntityTemplate Tail, at row 40 and column 5: "
+    EXPECT_EQ(1, countInLog("Error: Loading EntityTemplate Tail, at row 25 and column 31: "
                             "template defined as base template of itself."));
     EXPECT_EQ(2, countInLog("base template of itself"));
 }
@@ -86,9 +86,9 @@ TEST_F(EntityTemplateTest, SchemaProblemsAreReportedAndSkipped) {
     EXPECT_EQ(Types{"Probe"}, loaded("DropsWhatItNeverHad")->componentTypes());
     EXPECT_EQ(nullptr, loaded("Unwritten")->createEntity("", ParamList()));
     for (const char* message :
-         {"Error: Loading EntityTemplate Sloppy, at row 61 and column 5: component Unheard is not "
+         {"Error: Loading EntityTemplate Sloppy, at row 39 and column 5: component Unheard is not "
           "registered with factory.",
-          "Warning: Loading EntityTemplate DropsWhatItNeverHad, at row 45 and column 5: removing "
+          "Warning: Loading EntityTemplate DropsWhatItNeverHad, at row 28 and column 5: removing "
           "component OtherProbe when component was not inherited from base templates.",
           "Error: Loading EntityTemplate Unwritten: cannot find element name in any loaded xml "
           "files."})
