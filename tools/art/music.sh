@@ -34,9 +34,9 @@ while read -r name start end render_end bar; do
   fluidsynth -ni -q -F "$tmp/$name.wav" -r 44100 "$font" "$tmp/$name.mid" >/dev/null
   # The score starts on its first beat, so nothing is trimmed from the front: the loop points
   # stay where the score puts them.
-  sox "$tmp/$name.wav" "$tmp/$name-cut.wav" trim 0 "$(awk "BEGIN { print $render_end / 1000 }")" \
+  sox -R "$tmp/$name.wav" "$tmp/$name-cut.wav" trim 0 "$(awk "BEGIN { print $render_end / 1000 }")" \
     gain -n -6 rate -v 32000
   python3 tools/music/seam.py "$tmp/$name-cut.wav" "$tmp/$name-seam.wav" "$start" "$end" "$bar"
-  oggenc -Q -q 2 -o "data/music/$name.ogg" "$tmp/$name-seam.wav"
+  oggenc -Q -q 2 -s 1 -o "data/music/$name.ogg" "$tmp/$name-seam.wav"
   printf '%-7s %10s %10s %8s\n' "$name" "$start" "$end" "$(du -k "data/music/$name.ogg" | cut -f1)K"
 done <"$tmp/loops.txt"

@@ -199,11 +199,13 @@ CELLS = {
 def motif_rhythm(rng, density):
     """Two bars of (start, length): beat cells, ending in a held note and a breath."""
     notes = []
-    for beat in range(6):
+    beat = 0
+    while beat < 6:
         cell = rng.choice(CELLS[density])
         for start, length in cell:
-            if beat * 4 + start < 6 * 4:
-                notes.append((beat * 4 + start, min(length, 24 - beat * 4 - start)))
+            notes.append((beat * 4 + start, min(length, 24 - beat * 4 - start)))
+        # A cell longer than a beat holds over the beats it covers.
+        beat += max(1, max((start + length + 3) // 4 for start, length in cell) if cell else 1)
     notes.append((24, 6))
     return notes
 
@@ -257,7 +259,10 @@ def compose_phrase(track, rng, chords, lift):
     while target + 12 <= centre + 2:
         target += 12
     notes.append((6 * BAR + 12, 4, target))
-    return notes
+    # A note ends where the next begins: one voice, and no repeated pitch cut by an earlier off.
+    notes.sort()
+    return [(start, min(length, following[0] - start), pitch)
+            for (start, length, pitch), following in zip(notes, notes[1:] + [(8 * BAR,)])]
 
 
 # ----------------------------------------------------------------------------------------
@@ -344,7 +349,11 @@ def drum_bar(groove, crash, fill):
     if crash:
         hits.append((0, CRASH, 112))
         hits.append((0, KICK, 118))
-    return hits
+    # One hit per drum and step: the loudest.
+    loudest = {}
+    for start, key, vel in hits:
+        loudest[start, key] = max(vel, loudest.get((start, key), 0))
+    return [(start, key, vel) for (start, key), vel in sorted(loudest.items())]
 
 
 # ----------------------------------------------------------------------------------------

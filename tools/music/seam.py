@@ -6,11 +6,17 @@ bars before both points the same turnaround, but the tails of the notes before t
 over the last FADE milliseconds before the loop end the audio is blended, linearly, into the
 audio that precedes the loop start. At the jump the sound then carries straight on.
 
+The last HOLD milliseconds before the loop end and as many after it (never heard) are then an
+exact copy of the audio around the loop start: a lossy encoder sees the same signal around both
+points and makes the same small errors there, so the coding noise adds no step at the jump.
+
 Usage: python3 tools/music/seam.py IN.wav OUT.wav LOOP_START_MS LOOP_END_MS FADE_MS
 """
 import array
 import sys
 import wave
+
+HOLD_MS = 200
 
 
 def main():
@@ -29,13 +35,16 @@ def main():
     fade = min(fade_ms * rate // 1000, start)
     if end > params.nframes or start >= end:
         sys.exit("loop points outside the audio")
-    for i in range(fade):
-        weight = (i + 1) / fade
+    hold = min(HOLD_MS * rate // 1000, fade, params.nframes - end)
+    for i in range(fade - hold):
+        weight = (i + 1) / (fade - hold)
         here = (end - fade + i) * channels
         there = (start - fade + i) * channels
         for c in range(channels):
             mixed = (1 - weight) * samples[here + c] + weight * samples[there + c]
             samples[here + c] = max(-32768, min(32767, int(round(mixed))))
+    samples[(end - hold) * channels:(end + hold) * channels] = \
+        samples[(start - hold) * channels:(start + hold) * channels]
     with wave.open(target, "wb") as w:
         w.setparams(params)
         w.writeframes(samples.tobytes())
