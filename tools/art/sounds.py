@@ -21,10 +21,6 @@ def frames(seconds):
     return int(round(seconds * RATE))
 
 
-def silence(seconds):
-    return [0.0] * frames(seconds)
-
-
 def sweep(seconds, start_hz, end_hz, shape, curve=1.0):
     """An oscillator whose pitch glides from start_hz to end_hz (exponentially if both > 0)."""
     n = frames(seconds)
