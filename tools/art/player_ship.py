@@ -7,10 +7,14 @@ flickering. The flame bands share the ship's frame, so the flame entity sits on 
 origin and lines up with the nozzles without an offset.
 
 The ship's nose points along +x (its local forward axis). Everything is drawn nose up at four
-times the size, turned and scaled down, which gives clean anti-aliased edges. Run from the
+times the size, turned, lit from the upper left with a dark outline (style.py) and scaled down,
+which gives clean anti-aliased edges. Light steel with cyan wing tips: the lightest, coolest
+thing on screen, never mistaken for the red-lit enemies. Run from the
 project root: /usr/bin/python3 tools/art/player_ship.py
 """
 from PIL import Image, ImageDraw, ImageFilter
+
+import style
 
 CELL = 64
 BANDS = 8
@@ -33,39 +37,32 @@ def draw_ship():
     img = Image.new("RGBA", (S, S), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
 
-    # Wings: swept back, dark steel with a lighter leading edge.
-    poly(d, [(32, 18), (6, 48), (8, 53), (24, 47), (32, 44)], (70, 84, 108, 255))
-    poly(d, [(32, 18), (58, 48), (56, 53), (40, 47), (32, 44)], (58, 70, 92, 255))
-    poly(d, [(32, 20), (8, 48), (10, 49), (32, 25)], (150, 170, 200, 255))
-    poly(d, [(32, 20), (56, 48), (54, 49), (32, 25)], (120, 140, 170, 255))
+    # Wings: swept back, steel with a lighter leading edge.
+    poly(d, [(32, 18), (6, 48), (8, 53), (24, 47), (32, 44)], (120, 134, 158, 255))
+    poly(d, [(32, 18), (58, 48), (56, 53), (40, 47), (32, 44)], (104, 118, 142, 255))
+    poly(d, [(32, 20), (8, 48), (10, 49), (32, 25)], (200, 214, 232, 255))
+    poly(d, [(32, 20), (56, 48), (54, 49), (32, 25)], (170, 186, 210, 255))
     # Wing-tip stripes in the player's colour.
-    poly(d, [(8, 48), (13, 44), (15, 46), (10, 51)], (230, 120, 30, 255))
-    poly(d, [(56, 48), (51, 44), (49, 46), (54, 51)], (230, 120, 30, 255))
+    poly(d, [(8, 48), (13, 44), (15, 46), (10, 51)], (40, 210, 255, 255))
+    poly(d, [(56, 48), (51, 44), (49, 46), (54, 51)], (40, 210, 255, 255))
 
-    # Hull: a long nose, lit from the left.
+    # Hull: a long nose.
     poly(d, [(32, 3), (37, 16), (39, 40), (36, 55), (28, 55), (25, 40), (27, 16)],
-         (176, 188, 206, 255))
-    poly(d, [(32, 3), (32, 55), (36, 55), (39, 40), (37, 16)], (132, 144, 166, 255))
+         (222, 230, 240, 255))
+    poly(d, [(32, 3), (32, 55), (36, 55), (39, 40), (37, 16)], (186, 198, 216, 255))
     # Engine housings with dark nozzles; the flame bands start where these end.
     for x in (26, 34):
-        poly(d, [(x, 50), (x + 4, 50), (x + 4, 58), (x, 58)], (50, 56, 68, 255))
+        poly(d, [(x, 50), (x + 4, 50), (x + 4, 58), (x, 58)], (70, 78, 94, 255))
         poly(d, [(x + 1, 57), (x + 3, 57), (x + 3, 59), (x + 1, 59)], (24, 26, 32, 255))
 
     # Cockpit canopy with a highlight.
     x0, y0 = p(29, 17)
     x1, y1 = p(35, 30)
-    d.ellipse([x0, y0, x1, y1], fill=(40, 120, 200, 255))
+    d.ellipse([x0, y0, x1, y1], fill=(30, 150, 230, 255))
     x0, y0 = p(30, 18)
     x1, y1 = p(33, 23)
-    d.ellipse([x0, y0, x1, y1], fill=(170, 220, 255, 255))
-
-    # A thin dark outline keeps the ship readable on any background.
-    alpha = img.split()[3]
-    outline = alpha.filter(ImageFilter.MaxFilter(2 * SCALE + 1))
-    shadow = Image.new("RGBA", (S, S), (12, 14, 22, 255))
-    shadow.putalpha(outline)
-    shadow.alpha_composite(img)
-    return shadow
+    d.ellipse([x0, y0, x1, y1], fill=(190, 240, 255, 255))
+    return img
 
 
 # Flame length below the nozzles, per flame frame and engine, in cell pixels. Uneven on purpose:
@@ -100,7 +97,9 @@ def to_band(drawing):
 
 
 def main(path="data/images/PlayerShip.png"):
-    bands = [to_band(draw_ship()), Image.new("RGBA", (CELL, CELL), (0, 0, 0, 0))]
+    # Lit after turning, so the light falls from the upper left of the finished band.
+    ship = style.outline(style.body(draw_ship().rotate(-90, resample=Image.BICUBIC), 1.0, 0.25))
+    bands = [ship.resize((CELL, CELL), Image.LANCZOS), Image.new("RGBA", (CELL, CELL), (0, 0, 0, 0))]
     bands += [to_band(draw_flame(lengths)) for lengths in FLAME_LENGTHS]
     assert len(bands) == BANDS
 
