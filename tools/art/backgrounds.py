@@ -4,7 +4,9 @@
 - data/images/Bg1.png ... Bg8.png (512x512): each story level's star field and nebula, in that
   level's own palette (docs/art-direction.md);
 - data/images/Starfield.png (256x256): the plain star field;
-- data/images/TitleNebula.png (512x512): the menu's violet and teal nebula.
+- data/images/TitleNebula.png (512x512): the menu's violet and teal nebula, stretched over the
+  800x600-unit view, with the "VANTORIX" logotype (tools/art/title.py) in its lower right corner,
+  clear of the texts the menu, the help screens and the results screen put over it.
 
 Backdrops stay dark so that everything that moves is brighter than what it moves over.
 Deterministic (fixed seeds). Run from the project root: /usr/bin/python3 tools/art/backgrounds.py
@@ -14,6 +16,7 @@ import math
 from PIL import Image, ImageChops, ImageDraw
 
 import style
+import title
 
 SIZE = 512
 
@@ -118,6 +121,9 @@ def level_backdrop(level):
     return img
 
 
+LOGO_BOX = (170, 390, -298, -243)
+
+
 def title_nebula():
     img = Image.new("RGBA", (SIZE, SIZE), (5, 4, 14, 255))
     img.alpha_composite(cloud(SIZE, 11, (110, 40, 160), 0.5, 85))
@@ -130,6 +136,13 @@ def title_nebula():
     shade.putalpha(ImageChops.invert(vignette).point(lambda v: int(v * 0.45)))
     img.alpha_composite(shade)
     style.stars(img, 420, 15)
+    # The logotype's place in view units (the view spans -400..400 by -300..300); the picture is
+    # stretched to the view, so the logo is squeezed here by the same amount.
+    left, right, bottom, top = LOGO_BOX
+    to_px = lambda x, y: (int((x + 400) * SIZE / 800), int((300 - y) * SIZE / 600))
+    x0, y0 = to_px(left, top)
+    x1, y1 = to_px(right, bottom)
+    img.alpha_composite(title.logotype().resize((x1 - x0, y1 - y0), Image.LANCZOS), (x0, y0))
     return img
 
 
