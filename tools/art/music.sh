@@ -1,36 +1,42 @@
 #!/usr/bin/env bash
-# Makes the game's music loops with sox (Debian's sox with its Ogg Vorbis support):
-#   data/music/Title.ogg   the menu's slow pad
-#   data/music/Level1.ogg  the first level's pulse
-#   data/music/Level2.ogg  the scrolling level's faster pulse
-# Each is a short loop of sine and triangle notes, quiet enough to play under the sounds.
-# Run from the project root: tools/art/music.sh
+# Rebuilds the game's music, data/music/*.ogg, from the scores in tools/music/compose.py:
+# writes the MIDI files, renders each with the General MIDI sound font, cuts it one bar after
+# its loop end (the part past the loop end is never heard; it only lets the last notes ring
+# naturally up to the jump), normalises it to -6 dBFS, blends the loop's last bar into the bar
+# before the loop start (tools/music/seam.py) and encodes it as 32 kHz Ogg Vorbis.
+# Prints each track's loop points, which data/templates/MusicTemplates.xml must carry.
+#
+# Needs (only to regenerate content): apt-get install fluidsynth fluid-soundfont-gm vorbis-tools sox
+# Run from the project root: tools/art/music.sh [TRACK...]   (default: every track)
 set -euo pipefail
+font=${SOUNDFONT:-/usr/share/sounds/sf2/FluidR3_GM.sf2}
+for tool in python3 fluidsynth sox oggenc; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "$tool is missing: apt-get install fluidsynth fluid-soundfont-gm vorbis-tools sox" >&2
+    exit 1
+  fi
+done
+if [ ! -f "$font" ]; then
+  echo "no sound font at $font (apt-get install fluid-soundfont-gm, or set SOUNDFONT)" >&2
+  exit 1
+fi
+
 mkdir -p data/music
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+python3 tools/music/compose.py "$tmp" >/dev/null
 
-# note <file> <seconds> <frequency> <shape>: one note with a soft attack and release.
-note() {
-  sox -n -r 22050 -c 1 "$1" synth "$2" "$4" "$3" fade q 0.05 "$2" 0.2 vol 0.35
-}
-
-# loop <output> <seconds per note> <shape> <frequencies...>
-loop() {
-  local out=$1 length=$2 shape=$3
-  shift 3
-  local parts=()
-  local i=0
-  for f in "$@"; do
-    note "$tmp/n$i.wav" "$length" "$f" "$shape"
-    parts+=("$tmp/n$i.wav")
-    i=$((i + 1))
-  done
-  sox "${parts[@]}" -C 2 "$out"
-}
-
-loop data/music/Title.ogg 1.0 sine 220 277.18 329.63 277.18 196 246.94 293.66 246.94
-loop data/music/Level1.ogg 0.25 triangle 110 110 164.81 110 146.83 110 130.81 123.47 \
-  110 110 164.81 110 196 174.61 164.81 146.83
-loop data/music/Level2.ogg 0.2 triangle 146.83 220 146.83 261.63 146.83 220 293.66 261.63 \
-  130.81 196 130.81 246.94 130.81 196 261.63 246.94
+printf '%-7s %10s %10s %8s\n' track loopStart loopEnd size
+while read -r name start end render_end bar; do
+  if [ $# -gt 0 ] && [[ " $* " != *" $name "* ]]; then
+    continue
+  fi
+  fluidsynth -ni -q -F "$tmp/$name.wav" -r 44100 "$font" "$tmp/$name.mid" >/dev/null
+  # The score starts on its first beat, so nothing is trimmed from the front: the loop points
+  # stay where the score puts them.
+  sox "$tmp/$name.wav" "$tmp/$name-cut.wav" trim 0 "$(awk "BEGIN { print $render_end / 1000 }")" \
+    gain -n -6 rate -v 32000
+  python3 tools/music/seam.py "$tmp/$name-cut.wav" "$tmp/$name-seam.wav" "$start" "$end" "$bar"
+  oggenc -Q -q 2 -o "data/music/$name.ogg" "$tmp/$name-seam.wav"
+  printf '%-7s %10s %10s %8s\n' "$name" "$start" "$end" "$(du -k "data/music/$name.ogg" | cut -f1)K"
+done <"$tmp/loops.txt"
