@@ -83,7 +83,7 @@ def facets(size, seed, colour, count):
 
 # Per level: base colour, clouds (colour, strength, threshold), dust amount, star tints, extras.
 LEVELS = {
-    1: dict(base=(6, 8, 14), clouds=[((70, 84, 110), 0.45, 80), ((40, 52, 80), 0.5, 60)],
+    1: dict(base=(6, 8, 14), clouds=[((84, 100, 132), 0.55, 75), ((46, 60, 92), 0.55, 55)],
             dust=0.6, tints=((0.85, 0.9, 1.0), (1.0, 1.0, 1.0), (0.7, 0.8, 1.0)), stars=520),
     2: dict(base=(3, 10, 12), clouds=[((20, 110, 110), 0.42, 90), ((20, 70, 60), 0.45, 70)],
             dust=0.5, tints=((0.8, 1.0, 1.0), (1.0, 1.0, 1.0)), stars=380, streaks=(40, 140, 130)),

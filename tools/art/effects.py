@@ -27,51 +27,58 @@ def blast(cell, frame, seed, ring=False, debris=10):
     c = cell / 2
     t = frame / 7
     img = style.canvas(cell)
-    d = ImageDraw.Draw(img)
-    radius = cell * (0.14 + 0.26 * math.sqrt(t))
-    heat = max(0.0, 1.0 - 1.4 * t)
-    # Smoke puffs take over from the fire as it cools.
-    smoke_alpha = int(200 * min(1.0, 2 * t) * (1.0 - t) ** 0.8)
-    for k in range(7):
-        a = 2 * math.pi * k / 7 + rng.uniform(-0.3, 0.3)
-        dist = radius * rng.uniform(0.3, 0.6)
-        x, y = style.polar(c, c, dist, a)
-        r = radius * rng.uniform(0.45, 0.6)
-        style.disc(d, x * SCALE, y * SCALE, r * SCALE, fill=style.rgba(SMOKE, smoke_alpha))
+    # Puffs: each a ball of fire that drifts out from the middle, cooling from white through
+    # yellow and orange to smoke.
+    puffs = [(rng.uniform(0, 2 * math.pi), rng.uniform(0.0, 0.55), rng.uniform(0.55, 0.9))
+             for _ in range(9)]
+    reach = cell * (0.12 + 0.3 * math.sqrt(t))
+    heat = max(0.0, 1.0 - 1.25 * t)
+    smoke = style.canvas(cell)
+    sd = ImageDraw.Draw(smoke)
+    smoke_alpha = int(230 * min(1.0, 2.5 * t) * (1.0 - t) ** 0.6)
+    for angle, dist, size in puffs:
+        x, y = style.polar(c, c, reach * (dist + 0.25 * t), angle)
+        style.disc(sd, x * SCALE, y * SCALE, reach * size * 0.8 * SCALE,
+                   fill=style.rgba(SMOKE, smoke_alpha))
+    img.alpha_composite(smoke.filter(ImageFilter.GaussianBlur(cell / 24 * SCALE)))
     fire = style.canvas(cell)
     fd = ImageDraw.Draw(fire)
-    layers = len(FIRE)
     for k, colour in enumerate(FIRE):
-        r = radius * (1.0 - k / layers) * (0.6 + 0.4 * heat)
-        if k >= 2 and heat <= 0.2:
-            break
-        lumpy = [style.polar(c, c, r * rng.uniform(0.85, 1.1), 2 * math.pi * i / 12) for i in range(12)]
-        fd.polygon(style.pts(lumpy),
-                   fill=style.rgba(colour, int(255 * min(1.0, 0.35 + heat) * (1.0 - t) ** 0.6)))
-    img.alpha_composite(style.glow(fire, cell / 32, 0.9))
+        # Hotter layers shrink faster as the blast cools, and the rest reddens.
+        share = (1.0, 0.78, 0.55, 0.32)[k] * (0.7 + 0.3 * heat if k == 0 else heat ** (0.7 * k))
+        if share < 0.08:
+            continue
+        colour = style.mix(colour, (150, 35, 20), t * 0.8)
+        for angle, dist, size in puffs:
+            x, y = style.polar(c, c, reach * dist, angle)
+            style.disc(fd, x * SCALE, y * SCALE, reach * size * share * SCALE,
+                       fill=style.rgba(colour))
+    img.alpha_composite(style.fade(style.glow(fire, cell / 24, 0.8), (1.0 - t) ** 1.3))
     if ring and frame >= 1:
-        ring_r = cell * (0.12 + 0.36 * t)
-        ring_alpha = int(220 * (1.0 - t))
+        ring_r = cell * (0.14 + 0.34 * t)
+        ring_alpha = int(230 * (1.0 - t) ** 0.8)
         rl = style.canvas(cell)
         style.disc(ImageDraw.Draw(rl), c * SCALE, c * SCALE, ring_r * SCALE,
-                   outline=(255, 220, 170, ring_alpha), width=int(cell / 40 * SCALE))
+                   outline=(255, 225, 180, ring_alpha), width=int(cell / 48 * SCALE))
         img.alpha_composite(style.glow(rl, cell / 48))
-    # Debris flung outwards, fading as it flies.
-    dd = ImageDraw.Draw(img)
+    # Sparks flung outwards as short streaks, fading as they fly.
+    sparks = style.canvas(cell)
+    dd = ImageDraw.Draw(sparks)
     for _ in range(debris):
         a = rng.uniform(0, 2 * math.pi)
-        dist = cell * (0.1 + 0.36 * t) * rng.uniform(0.7, 1.1)
-        x, y = style.polar(c, c, dist, a)
-        r = cell * rng.uniform(0.012, 0.025)
-        style.disc(dd, x * SCALE, y * SCALE, r * SCALE,
-                   fill=style.rgba(style.mix((255, 200, 90), (120, 60, 40), t), int(255 * (1 - t))))
+        dist = cell * (0.08 + 0.38 * t) * rng.uniform(0.75, 1.1)
+        inner = style.polar(c, c, dist * 0.86, a)
+        outer = style.polar(c, c, dist, a)
+        dd.line(style.pts([inner, outer]), width=int(cell / 40 * SCALE),
+                fill=style.rgba(style.mix((255, 240, 170), (255, 120, 40), t), int(255 * (1 - t))))
+    img.alpha_composite(style.glow(sparks, cell / 64))
     # The first frame is mostly a white flash.
     if frame == 0:
         flash = style.canvas(cell)
         style.disc(ImageDraw.Draw(flash), c * SCALE, c * SCALE, cell * 0.16 * SCALE,
                    fill=(255, 255, 255, 255))
         img.alpha_composite(style.glow(flash, cell / 16))
-    return style.shrink(img.filter(ImageFilter.GaussianBlur(SCALE * 0.5)), cell)
+    return style.shrink(img, cell)
 
 
 def bolt():

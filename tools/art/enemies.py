@@ -195,10 +195,24 @@ def core(frame):
     turn = math.radians(20 * step) if mood < 2 else math.radians(10 * step)
     img = style.canvas(cell)
     reactor = style.canvas(cell)
+    # A smooth sphere of light: white-hot in the middle, the mood's colour, a dark red rim.
+    size = int(148 * SCALE)
+    grad = Image.radial_gradient("L").resize((size, size))
+    ball = Image.new("RGBA", (size, size), (255, 255, 245, 255))
+    mid = Image.new("RGBA", (size, size), style.rgba(heart))
+    rim = Image.new("RGBA", (size, size), style.rgba(style.scaled(heart, 0.45)))
+    ball = Image.composite(mid, ball, grad.point(lambda v: max(0, min(255, int((v - 40) * 2.4)))))
+    ball = Image.composite(rim, ball, grad.point(lambda v: max(0, min(255, int((v - 150) * 2.5)))))
+    mask = Image.new("L", (size, size), 0)
+    style.disc(ImageDraw.Draw(mask), size / 2, size / 2, size / 2 - 1, fill=255)
+    ball.putalpha(mask)
+    reactor.alpha_composite(ball, (int((c - 74) * SCALE), int((c - 74) * SCALE)))
     d = ImageDraw.Draw(reactor)
-    style.disc(d, c * SCALE, c * SCALE, 74 * SCALE, fill=style.rgba(heart))
-    style.disc(d, c * SCALE, c * SCALE, 50 * SCALE, fill=style.rgba(style.mix(heart, (255, 255, 240), 0.6)))
-    style.disc(d, c * SCALE, c * SCALE, 26 * SCALE, fill=(255, 255, 255, 255))
+    # A ring of dark slots round the heart, turning with the shell.
+    for k in range(12):
+        a = turn + 2 * math.pi * (k + 0.25) / 12
+        d.line(style.pts([style.polar(c, c, 54, a), style.polar(c, c, 66, a)]),
+               fill=style.rgba(style.scaled(heart, 0.3)), width=3 * SCALE)
     if mood == 2:
         for k in range(6):
             a = turn + 2 * math.pi * (k + 0.5) / 6
@@ -212,7 +226,7 @@ def core(frame):
                  ((78, -0.45), (112, -0.42), (124, 0.0), (112, 0.42), (78, 0.45), (88, 0.0))]
         rib = [style.polar(c + ox, c + oy, r, a + da) for r, da in
                ((96, -0.08), (120, -0.04), (120, 0.04), (96, 0.08))]
-        img.alpha_composite(style.lit_part(cell, [("poly", shell, (150, 130, 100)),
+        img.alpha_composite(style.lit_part(cell, [("poly", shell, (112, 106, 110)),
                                                   ("poly", rib, style.scaled(heart, 0.9))],
                                            bevel=3))
     img = style.outline(img, 1.5)

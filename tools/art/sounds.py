@@ -21,10 +21,6 @@ def frames(seconds):
     return int(round(seconds * RATE))
 
 
-def silence(seconds):
-    return [0.0] * frames(seconds)
-
-
 def sweep(seconds, start_hz, end_hz, shape, curve=1.0):
     """An oscillator whose pitch glides from start_hz to end_hz (exponentially if both > 0)."""
     n = frames(seconds)
@@ -211,15 +207,16 @@ def menu_select():
 
 
 def level_end():
-    melody = [("C5", 0.0, 0.14), ("E5", 0.15, 0.14), ("G5", 0.30, 0.14), ("C6", 0.45, 0.38),
-              ("G5", 0.85, 0.14), ("C6", 1.0, 0.9)]
+    # In D major, the key the results screen's music opens in.
+    melody = [("D5", 0.0, 0.14), ("F#5", 0.15, 0.14), ("A5", 0.30, 0.14), ("D6", 0.45, 0.38),
+              ("A5", 0.85, 0.14), ("D6", 1.0, 0.9)]
     lead = [(0.55, at, lowpass(tone(n, length, square, tail=0.12), 3500))
             for n, at, length in melody]
     chord = [(0.35, 1.0, envelope(sweep(1.2, note(n), note(n), triangle), 0.02, 0.6, 0.58))
-             for n in ["C4", "E4", "G4"]]
-    bass = [(0.5, 0.0, tone("C3", 0.4, triangle, tail=0.1)),
-            (0.5, 0.45, tone("G2", 0.35, triangle, tail=0.1)),
-            (0.6, 1.0, envelope(sweep(1.2, note("C3"), note("C3"), triangle), 0.01, 0.6, 0.59))]
+             for n in ["D4", "F#4", "A4"]]
+    bass = [(0.5, 0.0, tone("D3", 0.4, triangle, tail=0.1)),
+            (0.5, 0.45, tone("A2", 0.35, triangle, tail=0.1)),
+            (0.6, 1.0, envelope(sweep(1.2, note("D3"), note("D3"), triangle), 0.01, 0.6, 0.59))]
     return mix(*(lead + chord + bass))
 
 

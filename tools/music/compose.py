@@ -34,7 +34,7 @@ NOTE_NAMES = {"C": 0, "D": 2, "E": 4, "F": 5, "G": 7, "A": 9, "B": 11}
 ROMAN = {"i": 0, "ii": 2, "iii": 4, "iv": 5, "v": 7, "vi": 9, "vii": 11}
 
 # General MIDI drum keys.
-KICK, STICK, SNARE, CLAP, HAT, PEDAL, OPEN = 36, 37, 38, 39, 42, 44, 46
+KICK, STICK, SNARE, HAT, OPEN = 36, 37, 38, 42, 46
 CRASH, RIDE, BELL, TAMB = 49, 51, 53, 54
 TOMS = [50, 48, 47, 45, 43, 41]
 
@@ -142,6 +142,18 @@ def place(pitch_class, low):
 
 
 class Track:
+    """One piece: key ("F#") and scale name, bar length in milliseconds (the MIDI tempo is derived
+    from it, so bar lines fall on whole milliseconds), melody seed, the looped sections as
+    (label, chords) with labels A, B, A2, B2, C, the intro's chords, the turnaround chord, the
+    parts, the lead's pitch range and how busy the lead is ("sparse", "medium", "busy").
+
+    A part is a dict: "role" (pad, stabs, power, bass, arp, lead, double, counter, accent or
+    drums), "channel", "program" (General MIDI, 0-based; for drums the kit), "in" (where it
+    plays: i intro, t turnaround, A, B, D for A2, E for B2, C), mix settings "volume", "pan",
+    "reverb", "chorus", "velocity", and what its role needs: "style" (a BASS, ARPS or STABS
+    entry), "low" or "centre" (register), "shift" (a double's interval), "pedal" (bass holds
+    the root in C)."""
+
     def __init__(self, name, key, scale, bar_ms, seed, sections, intro, turnaround, parts,
                  lead_range, density):
         self.name = name
@@ -289,7 +301,7 @@ def bass_note(chord, next_chord, tone, low):
     return place(next_chord.root, low) - 1 if tone == "a" else root
 
 
-def play_bar(part, bar, chord, next_chord, melody, role_section):
+def play_bar(part, bar, chord, next_chord, melody, section):
     """Notes (start sixteenth in the bar, length, pitch, velocity) of one part in one bar."""
     role = part["role"]
     vel = part.get("velocity", 90)
@@ -309,7 +321,8 @@ def play_bar(part, bar, chord, next_chord, melody, role_section):
             for p in (root, root + 7, root + 12):
                 out.append((start, length, p, accent))
     elif role == "bass":
-        style = "pedal" if role_section == "C" and part.get("pedal") else part["style"]
+        # In the breakdown the bass holds the root.
+        style = "pedal" if section == "C" and part.get("pedal") else part["style"]
         for start, length, tone in BASS[style]:
             accent = vel if start % 4 == 0 else vel - 10
             out.append((start, length, bass_note(chord, next_chord, tone, part["low"]), accent))
