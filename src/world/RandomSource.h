@@ -14,9 +14,13 @@ class ParamList;
 class RandomSource {
 public:
     explicit RandomSource(std::uint32_t seed = 0) : seed(seed), engine(seed) {}
-    // "seed" (an integer, taken modulo 2^32). Missing or unreadable, the milliseconds since SDL
-    // started, so that data without a seed spawns differently from one run to the next.
+    // "seed" (an integer, taken modulo 2^32). Missing or unreadable, the fallback seed: the
+    // milliseconds since SDL started, so that data without a seed spawns differently from one
+    // run to the next, unless a tool fixed it.
     static RandomSource fromParams(const ParamList& params);
+    // Makes every later fromParams without a seed use this one. Only for tools that must repeat
+    // a run exactly (replays, soaks); the game never calls it. Holds for the rest of the process.
+    static void fixFallbackSeed(std::uint32_t seed);
 
     void restart() { engine.seed(seed); }
     double draw() { return uniform(engine); }

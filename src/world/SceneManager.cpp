@@ -38,7 +38,10 @@ void SceneManager::SelfUpdater::updateProcess(double) {
     double now = scene.getTotalTime();
     scene.processQueue(now);
     // Deliveries may add or delete entities; whoever left meanwhile is skipped.
-    std::vector<Entity*> snapshot(scene.entities.begin(), scene.entities.end());
+    std::vector<Entity*> snapshot;
+    snapshot.reserve(scene.arrivalOrder.size());
+    for (const auto& arrived : scene.arrivalOrder)
+        snapshot.push_back(arrived.second);
     for (Entity* entity : snapshot) {
         if (scene.entities.count(entity) && entity->queuedEventCount() != 0)
             entity->processQueue(now);
@@ -139,6 +142,8 @@ void SceneManager::accept(Visitor<Entity>& visitor) {
 void SceneManager::entityEntered(Entity* entity) {
     if (!entities.insert(entity).second)
         return;
+    arrivalOrder.emplace(nextArrival, entity);
+    arrivalOf.emplace(entity, nextArrival++);
     nameIndex[entity->getName()].push_back(entity);
     EventPtr event(new SceneEvent(this, entity, 0, getTotalTime()));
     entity->sendEvent(event);
@@ -148,6 +153,9 @@ void SceneManager::entityEntered(Entity* entity) {
 void SceneManager::entityLeft(Entity* entity) {
     if (!entities.erase(entity))
         return;
+    auto arrival = arrivalOf.find(entity);
+    arrivalOrder.erase(arrival->second);
+    arrivalOf.erase(arrival);
     auto named = nameIndex.find(entity->getName());
     if (named != nameIndex.end()) {
         std::vector<Entity*>& sharing = named->second;

@@ -5,9 +5,11 @@
 #include "core/ProcessManager.h"
 #include "world/Visitor.h"
 
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -83,6 +85,13 @@ private:
     // The nodes of the collection under way, so that nodes which leave meanwhile drop out.
     std::set<SceneNode*>* collecting = nullptr;
     std::unordered_set<Entity*> entities;
+    // The entities again, in the order they entered: their queues are worked off in this order,
+    // because the set's order follows addresses, which differ from one allocator to another,
+    // and the order of deliveries decides, for one, which of two explosions made in one update
+    // gets which generated name.
+    std::map<std::uint64_t, Entity*> arrivalOrder;
+    std::unordered_map<const Entity*, std::uint64_t> arrivalOf;
+    std::uint64_t nextArrival = 0;
     // Several entities may share a name; the latest arrival is found first.
     std::map<std::string, std::vector<Entity*>> nameIndex;
     std::vector<Entity*> removedEntities;
