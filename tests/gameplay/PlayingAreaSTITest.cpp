@@ -24,10 +24,8 @@ TEST_F(PlayingAreaSTITest, SpawnsOutsideTheGivenSideOfTheAreaWhereverItsEntityIs
         area->setPosition({100, 50});
         scene.addNode(area);
         scene.addNode(Entity::create("Marker"));
-        ParamList params;
-        params.set("side", "Left");
-        params.set("playingArea", areaName);
-        auto* spawner = static_cast<PlayingAreaSTI*>(PlayingAreaSTI().createNew(params));
+        auto* spawner = static_cast<PlayingAreaSTI*>(PlayingAreaSTI().createNew(
+            paramList(std::string("side=Left playingArea=") + areaName)));
         scene.addNode(Entity::create("Spawner", {spawner}));
         for (int spawn = 0; spawn < 4; ++spawn) {
             SceneNode* root = spawner->instantiate(sceneTemplates->getTemplate("Single", ""));

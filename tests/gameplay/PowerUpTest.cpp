@@ -111,8 +111,7 @@ TEST_F(PowerUps, ReceptorScalesForTheTimeAndGetsItsOwnScaleBack) {
          {{0, 0, 5}, {0, -2, 5}, {0, nan, 5}, {0, inf, 5}, {0, 3, 5, 1}},
          {{1, 0.5}},
          -1},
-        {"re-entering within a tick", {{0, 3, 1}}, {{30, 3}, {80, 0.5}}, 10},
-    };
+        {"re-entering within a tick", {{0, 3, 1}}, {{30, 3}, {80, 0.5}}, 10}};
     int row = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

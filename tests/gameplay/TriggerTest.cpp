@@ -31,27 +31,10 @@ class Trigger : public CombatScene {
 protected:
     void SetUp() override {
         CombatScene::SetUp();
-        components->registerType(Damageable());
-        components->registerType(DamagedBy());
-        components->registerType(ExplodeWhenHealthZero());
-        components->registerType(KillWhenLeavingArea());
-        components->registerType(Scoreable());
-        components->registerType(CountableObject());
+        registerTypes(*components, Damageable(), DamagedBy(), ExplodeWhenHealthZero(),
+                      KillWhenLeavingArea(), Scoreable(), CountableObject());
         loadDataFile("./Scoring.xml");
         scene->addListener(&scripts);
-    }
-    // The labels of the scripts that ran, in order.
-    std::vector<std::string> scriptsRun() const {
-        std::vector<std::string> labels;
-        for (const EventPtr& event : scripts.heard)
-            labels.push_back(static_cast<const ProbeEvent&>(*event).label);
-        return labels;
-    }
-    static ParamList paramsOf(std::initializer_list<std::pair<std::string, std::string>> values) {
-        ParamList params;
-        for (const auto& value : values)
-            params.set(value.first, value.second);
-        return params;
     }
 
     RecordingListener scripts{ProbeEvent::code};
@@ -59,20 +42,20 @@ protected:
 
 // Only its own entity's score counts; a copy starts unfired.
 TEST_F(Trigger, ScoreTriggerFiresOnceOnItsEntityReachingTheThreshold) {
-    Component* trigger = ScoreTrigger().createNew(
-        paramsOf({{"score", "1000"}, {"entity", "Player"}, {"script", "Reached"}}));
+    Component* trigger =
+        ScoreTrigger().createNew(paramList("score=1000 entity=Player script=Reached"));
     add("Judge", Vector2(), {trigger});
     const std::tuple<int, const char*, std::size_t> steps[] = {
         {1500, "Other", 0}, {999, "Player", 0}, {1000, "Player", 1}, {2000, "Player", 1}};
     for (const auto& [score, holder, runs] : steps) {
         scene->sendEvent(EventPtr(new ScoreableEvent(score, holder)));
         tick();
-        EXPECT_EQ(runs, scriptsRun().size()) << score << " " << holder;
+        EXPECT_EQ(runs, labels(scripts).size()) << score << " " << holder;
     }
     add("Copy", Vector2(), {trigger->clone()});
     scene->sendEvent(EventPtr(new ScoreableEvent(3000, "Player")));
     tick();
-    EXPECT_EQ(Labels({"reached", "reached"}), scriptsRun());
+    EXPECT_EQ(Labels({"reached", "reached"}), labels(scripts));
 }
 
 // A fall across several thresholds runs only the lowest of them and uses up the rest; of equal
@@ -96,7 +79,7 @@ TEST_F(Trigger, HealthTriggerRunsTheLowestStageEachFallCrosses) {
             health->setHP(hp);
             tick(2);
         }
-        EXPECT_EQ(row.second, scriptsRun());
+        EXPECT_EQ(row.second, labels(scripts));
         hull->kill();
         tick();
     }
@@ -107,14 +90,14 @@ TEST_F(Trigger, MultiTriggerFiresOnTheNthEventOnly) {
         {"3", {0, 0, 1, 1}}, {"0", {0, 0}}, {"1", {1, 1}}};
     for (const auto& row : rows) {
         scripts.heard.clear();
-        Entity* gate = add(
-            "Gate", Vector2(),
-            {MultiTrigger().createNew(paramsOf({{"number", row.first}, {"script", "Reached"}}))});
+        Entity* gate = add("Gate", Vector2(),
+                           {MultiTrigger().createNew(
+                               paramList(std::string("script=Reached number=") + row.first))});
         std::vector<std::size_t> runs;
         for (std::size_t event = 0; event < row.second.size(); ++event) {
             gate->sendEvent(EventPtr(new MultiTriggerActionEvent()));
             tick();
-            runs.push_back(scriptsRun().size());
+            runs.push_back(labels(scripts).size());
         }
         EXPECT_EQ(row.second, runs) << row.first;
         gate->kill();
@@ -126,7 +109,7 @@ TEST_F(Trigger, MultiTriggerFiresOnTheNthEventOnly) {
 TEST_F(Trigger, EntityRemovalTriggerRunsWhenItsEntityLeavesNotWhenItIsTakenOff) {
     for (bool takenOff : {false, true}) {
         scripts.heard.clear();
-        Component* trigger = EntityRemovalTrigger().createNew(paramsOf({{"script", "Reached"}}));
+        Component* trigger = EntityRemovalTrigger().createNew(paramList("script=Reached"));
         SceneNode* node = add("Doomed", Vector2(), {trigger})->getNode();
         scene->removeNode(node);
         scene->addNode(node);
@@ -134,7 +117,7 @@ TEST_F(Trigger, EntityRemovalTriggerRunsWhenItsEntityLeavesNotWhenItIsTakenOff) 
             scene->removeComponent(trigger);
         node->getEntity()->kill();
         tick(2);
-        EXPECT_EQ(takenOff ? 1u : 2u, scriptsRun().size()) << takenOff;
+        EXPECT_EQ(takenOff ? 1u : 2u, labels(scripts).size()) << takenOff;
     }
 }
 

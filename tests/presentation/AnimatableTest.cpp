@@ -143,7 +143,7 @@ TEST_F(AnimatableTest, SequenceProblemsAreLoggedAndTheirAnimationsSkipped) {
     auto animatable = detached(list);
     EXPECT_TRUE(animatable->hasAnimation("good"));
     EXPECT_FALSE(animatable->hasAnimation("mystery"));
-    const std::string log = readWholeFile("XmlSystemLogFile.txt");
+    const std::string log = readTextFile("XmlSystemLogFile.txt");
     for (const char* expected :
          {"Error: Loading AnimationSequence Mystery: unregistered sequence type: FlipBook.",
           "invalid filename NoSuchStrip.png for StripSequence.",

@@ -51,7 +51,3 @@ protected:
     std::unique_ptr<AnimationSequenceManager> sequences;
     std::string sequenceFile;
 };
-
-inline std::string readWholeFile(const std::string& path) {
-    return readTextFile(path);
-}

@@ -11,13 +11,17 @@
 
 #include <gtest/gtest.h>
 
+template <class... Types>
+void registerTypes(ComponentFactory& factory, const Types&... prototypes) {
+    (factory.registerType(prototypes), ...);
+}
+
 // A copy of tests/data/templates with the game's data managers, probe types, and its files loaded.
 class TemplateFixture : public ::testing::Test {
 protected:
     void SetUp() override;
 
     void loadDataFile(const std::string& path);
-    // Ends the XML file manager early, as the game's shut-down does.
 
     int countInLog(const std::string& text) const;
     // From "name=value" pairs separated by spaces.

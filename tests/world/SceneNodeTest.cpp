@@ -63,17 +63,15 @@ TEST(SceneNode, SettersLandOnTheValuesOfTheirSpace) {
         Vector2 value;
         const Vector2& (N::*read)() const;
         Vector2 expected;
-    } cases[] = {
-        {&N::setPosition, N::World, {4, 6}, &N::getWorldPosition, {4, 6}},
-        {&N::setOrientation, N::World, {0, -1}, &N::getWorldOrientation, {0, -1}},
-        {&N::setScale, N::World, {1, 4}, &N::getWorldScale, {1, 4}},
-        {&N::translate, N::World, {1, 1}, &N::getWorldPosition, {11, 3}},
-        {&N::translate, N::Parent, {1, 0}, &N::getPosition, {2, 0}},
-        {&N::setPosition, N::Local, {1, 0}, &N::getPosition, {1, 3}},
-        {&N::translate, N::Local, {0, 1}, &N::getPosition, {0, 0}},
-        {&N::setOrientation, N::Local, {0, 1}, &N::getOrientation, {-1, 0}},
-        {&N::setScale, N::Local, {2, 2}, &N::getScale, {6, 2}},
-    };
+    } cases[] = {{&N::setPosition, N::World, {4, 6}, &N::getWorldPosition, {4, 6}},
+                 {&N::setOrientation, N::World, {0, -1}, &N::getWorldOrientation, {0, -1}},
+                 {&N::setScale, N::World, {1, 4}, &N::getWorldScale, {1, 4}},
+                 {&N::translate, N::World, {1, 1}, &N::getWorldPosition, {11, 3}},
+                 {&N::translate, N::Parent, {1, 0}, &N::getPosition, {2, 0}},
+                 {&N::setPosition, N::Local, {1, 0}, &N::getPosition, {1, 3}},
+                 {&N::translate, N::Local, {0, 1}, &N::getPosition, {0, 0}},
+                 {&N::setOrientation, N::Local, {0, 1}, &N::getOrientation, {-1, 0}},
+                 {&N::setScale, N::Local, {2, 2}, &N::getScale, {6, 2}}};
     for (const auto& entry : cases) {
         SCOPED_TRACE(&entry - cases);
         Family family;
