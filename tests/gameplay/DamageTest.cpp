@@ -52,8 +52,7 @@ TEST_F(Damage, HitPointActionsStayWithinRangeWhateverTheOperand) {
     }
 }
 
-// Damage times factor, truncated; a product beyond any double changes nothing, a huge finite one
-// only empties (or fills) the hit points. Only a hit that did damage starts the recovery time.
+// Damage times factor, truncated and bounded; only a hit that did damage starts the recovery.
 TEST_F(Damage, ContactDamageIsWeighedTruncatedAndBounded) {
     const struct {
         int damage;

@@ -47,8 +47,7 @@ TEST(Deflection, MoverIsPushedOutOverTheEdgeItCameInByAndRetested) {
     }
 }
 
-// Each update the re-test pushes the mover into the left rock and the physics step pushes it back
-// out: once per update, not over and over within one queue run, and with one re-test waiting.
+// Pushed between two rocks once per update, not over and over in one queue run; one re-test waits.
 TEST(Deflection, MoverWedgedBetweenTwoObstaclesIsPushedOncePerUpdate) {
     PhysicsScene world;
     SceneNode* mover = rockAndMover(world, Vector2(10.5, 5), Reaction::Deflect, Vector2(0, 0));

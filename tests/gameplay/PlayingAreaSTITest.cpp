@@ -13,9 +13,8 @@ namespace {
 
 typedef TemplateFixture PlayingAreaSTITest;
 
-// An area of 800 by 600 on an entity at (100, 50) spans x from -300 to 500 and y from -250 to
-// 350, so "Left" spawns at x = -364, anywhere within y = 50 +- 375, facing +x. "Single" puts its
-// node at (1, 2) from the spawn point. Without the named area nothing is spawned.
+// The 800 x 600 area at (100, 50) spans (-300,-250)..(500,350): "Left" spawns at x = -364, y within
+// 50 +- 375, facing +x ("Single" adds (1, 2)). Without the named area nothing is spawned.
 TEST_F(PlayingAreaSTITest, SpawnsOutsideTheGivenSideOfTheAreaWhereverItsEntityIs) {
     for (const char* areaName : {"Area", "Marker"}) {
         SceneManager scene;

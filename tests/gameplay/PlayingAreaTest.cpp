@@ -83,8 +83,7 @@ TEST(PlayingArea, CrossingsTellSideAndDirectionOnceToShipThenAreaThenScene) {
     }
 }
 
-// Prevent puts the ship back on the border it crossed (start, place after one step out); kill
-// removes it for nothing, only when it leaves its own area.
+// Prevent puts the ship back on the border it crossed; kill forfeits it leaving its own area.
 TEST(PlayingArea, PreventPutsTheShipBackAndKillRemovesItForNothing) {
     const std::pair<Vector2, Vector2> cases[] = {{{101, 300}, {100, 300}},
                                                  {{899, 300}, {900, 300}},
@@ -125,8 +124,7 @@ TEST(ScreenWrapper, WrapsFromJustPastOneEdgeToJustInsideTheOtherOnlyWhenWhollyIn
     }
 }
 
-// Another entity leaving must not stop the inside check; an area that goes and comes back still
-// wraps an entity that was inside; without its area the wrapper is inactive.
+// Others leaving keep the inside check; a returning area still wraps; without one, inactive.
 TEST(ScreenWrapper, InsideCheckSurvivesOtherLeaversAndTheAreaComingBack) {
     AreaScene world({new ScreenWrapper("Field")}, false);
     world.node()->setPosition({899.8, 300}); // sticks out: the check keeps running

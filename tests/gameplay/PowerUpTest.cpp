@@ -27,8 +27,7 @@ template <typename T> T* part(Entity& entity) {
     return entity.getComponent<T>(T::typeName());
 }
 
-// Each kind meets one ship of the name it serves, one of another name, and two of its name in
-// the same step, of which only one may collect it. Power-ups and ship parts are copies of these.
+// Each kind meets its ship, another name, and two of its name at once (only one may collect it).
 TEST_F(PowerUps, EachKindGivesItsEffectOnceToTheNamedShipAndGoes) {
     typedef std::shared_ptr<Component> P;
     struct Kind {
@@ -85,8 +84,7 @@ TEST_F(PowerUps, EachKindGivesItsEffectOnceToTheNamedShipAndGoes) {
     }
 }
 
-// A receptor at scale 0.5 touched by scaling power-ups {tick, amount, time, already leaving},
-// with its scale checked at the given ticks.
+// A receptor at scale 0.5 meets pickups {tick, amount, time, leaving}; scales at given ticks.
 TEST_F(PowerUps, ReceptorScalesForTheTimeAndGetsItsOwnScaleBack) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();

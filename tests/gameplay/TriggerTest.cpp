@@ -24,9 +24,8 @@ namespace {
 
 typedef std::vector<std::string> Labels;
 
-// Scoring.xml: the enemy scene "RaiderAlone" (3 hit points, worth 250 points to "Player", an
-// "Enemy", killed for nothing when it leaves the area "Field") and scripts "Stage75", "Stage50",
-// "Stage25" and "Reached", each sending the scene a ProbeEvent labelled 75, 50, 25 or "reached".
+// Scoring.xml: "RaiderAlone" (3 hit points, 250 points to "Player", an "Enemy", killed leaving
+// "Field"); scripts Stage75, Stage50, Stage25, Reached send ProbeEvents 75, 50, 25, "reached".
 class Trigger : public CombatScene {
 protected:
     void SetUp() override {
@@ -58,23 +57,19 @@ TEST_F(Trigger, ScoreTriggerFiresOnceOnItsEntityReachingTheThreshold) {
     EXPECT_EQ(Labels({"reached", "reached"}), labels(scripts));
 }
 
-// A fall across several thresholds runs only the lowest of them and uses up the rest; of equal
-// thresholds the lowest-numbered stage runs.
+// A fall across thresholds runs only the lowest and uses up the rest; ties go to the lower stage.
 TEST_F(Trigger, HealthTriggerRunsTheLowestStageEachFallCrosses) {
-    using Stages = std::vector<std::tuple<int, const char*, const char*>>; // number, script, hp
-    const std::pair<Stages, Labels> rows[] = {
-        {{{0, "Stage75", "75"}, {1, "Stage50", "50"}, {2, "Stage25", "25"}}, {"75", "25"}},
-        {{{0, "Stage75", "75"}, {2, "Stage25", "25"}}, {"75"}},
-        {{{0, "Stage25", "25"}, {1, "Stage50", "75"}, {2, "Stage75", "75"}}, {"50", "25"}}};
+    const std::pair<const char*, Labels> rows[] = {
+        {"script0=Stage75 damage0=75 script1=Stage50 damage1=50 script2=Stage25 damage2=25",
+         {"75", "25"}},
+        {"script0=Stage75 damage0=75 script2=Stage25 damage2=25", {"75"}},
+        {"script0=Stage25 damage0=25 script1=Stage50 damage1=75 script2=Stage75 damage2=75",
+         {"50", "25"}}};
     for (const auto& row : rows) {
         scripts.heard.clear();
-        ParamList params;
-        for (const auto& [number, script, threshold] : row.first) {
-            params.set("script" + std::to_string(number), script);
-            params.set("damage" + std::to_string(number), threshold);
-        }
         auto* health = new Damageable(100);
-        Entity* hull = add("Hull", Vector2(), {health, HealthTrigger().createNew(params)});
+        Entity* hull =
+            add("Hull", Vector2(), {health, HealthTrigger().createNew(paramList(row.first))});
         for (int hp : {60, 10, 5}) {
             health->setHP(hp);
             tick(2);

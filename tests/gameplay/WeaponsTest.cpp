@@ -53,8 +53,7 @@ TEST_F(Weapons, MagazineRunsOutAndRefills) {
     EXPECT_EQ(gun->getAmmo(), 0u);
 }
 
-// The shield is found as the ship's friendly-fire list, so the ship's own shell passes through
-// it; a stranger's shell hurts, by half while the shield is up.
+// The ship's own shell passes its shield; a stranger's hurts, by half while the shield is up.
 TEST_F(Weapons, ShieldedShipIsNotHurtByItsOwnBullet) {
     auto* gun = new BulletShooter("ShellShot");
     auto* shield = PlayerShield::fromParams(paramList("bullet=1 shieldedBullet=0.5"));

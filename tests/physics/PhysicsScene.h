@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/ParamList.h"
 #include "physics/CollidableEvent.h"
 #include "physics/CollidableLine.h"
 #include "physics/CollidableLineEvent.h"
 #include "physics/PhysicsManager.h"
 #include "physics/StaticCollidable.h"
 #include "support/FontSupport.h"
+#include "support/Params.h"
 #include "support/RecordingListener.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
@@ -70,13 +70,6 @@ private:
 };
 
 typedef std::initializer_list<std::pair<std::string, std::string>> Entries;
-
-inline ParamList params(Entries entries) {
-    ParamList list;
-    for (const auto& entry : entries)
-        list.set(entry.first, entry.second);
-    return list;
-}
 
 // Made from parameters the way data files make it, through a prototype's createNew.
 template <typename T> std::unique_ptr<T> create(Entries entries) {

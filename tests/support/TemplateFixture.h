@@ -2,6 +2,7 @@
 
 #include "core/EventFactory.h"
 #include "core/LogManager.h"
+#include "support/Params.h"
 #include "support/ScratchDirectory.h"
 #include "world/ComponentFactory.h"
 #include "world/EntityTemplateManager.h"
@@ -24,8 +25,6 @@ protected:
     void loadDataFile(const std::string& path);
 
     int countInLog(const std::string& text) const;
-    // From "name=value" pairs separated by spaces.
-    static ParamList paramList(const std::string& pairs);
 
     ScratchDirectory scratch;
     std::unique_ptr<ScopedWorkingDirectory> inScratch;

@@ -19,8 +19,7 @@ Vector2 transformed(const Matrix3& m, const Vector2& p) {
     return {m[0] * p.x + m[3] * p.y + m[6], m[1] * p.x + m[4] * p.y + m[7]};
 }
 
-// Parent at (10, 0), turned a quarter, scaled 2; the child at (1, 0) under it, turned a quarter
-// and scaled (3, 1): in the world at (10, 2), facing (-1, 0), scaled (6, 2).
+// Parent (10,0), quarter turn, scale 2; child (1,0), quarter turn, (3,1): at (10,2), (-1,0), (6,2).
 struct Family {
     std::unique_ptr<SceneNode> parent{new SceneNode(Vector2(10, 0), quarterTurn, Vector2(2, 2))};
     SceneNode* child = new SceneNode(Vector2(1, 0), quarterTurn, Vector2(3, 1));
