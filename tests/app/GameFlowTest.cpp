@@ -68,8 +68,7 @@ struct GameManagers {
     }
 };
 
-// The game's managers over a window, in a directory that sees the project's data, with the real
-// level list loaded and the menu built as the game builds it.
+// The game's managers over a window on the project's data, the real level list and its menu.
 class GameFlowTest : public GlContextTest {
 protected:
     void SetUp() override {

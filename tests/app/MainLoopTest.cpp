@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A clock that only moves when the loop sleeps, when a frame's work is charged to it, or a
-// millisecond each time it is read (so a spin ends).
+// Moves when the loop sleeps, by a frame's charged work, or 1 ms per read (so a spin ends).
 struct LoopRig {
     std::uint32_t now = 1000;
     int frames = 0, frameLimit = 1, steps = 0;
@@ -33,8 +32,7 @@ struct LoopRig {
 };
 } // namespace
 
-// A frame slower than 16 ms adds its shortfall to the lag, caught up by at most five extra steps
-// a frame; frames per second are reported every 400 frames.
+// Lag from slow frames is caught up by at most five extra steps a frame; fps every 400 frames.
 TEST(MainLoop, StepsCatchUpWithSlowFramesAtMostFiveExtraPerFrame) {
     // frames, ms charged to each, steps, lag range
     const std::tuple<int, std::vector<std::uint32_t>, int, int, int> cases[] = {

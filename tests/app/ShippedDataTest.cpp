@@ -23,8 +23,7 @@ void collectComponentTypes(const TiXmlElement* element, std::set<std::string>& t
 }
 } // namespace
 
-// A type no shipped file uses is untried by every level, so a fault in it shows only when some
-// later data reaches for it.
+// A type no shipped file uses is untried: its faults would show only when later data reaches it.
 TEST(ShippedData, EveryRegisteredComponentTypeIsUsedBySomeDataFile) {
     std::set<std::string> used;
     for (const auto& entry :

@@ -37,8 +37,7 @@ const std::vector<std::string> eventNames = {
 // clang-format on
 } // namespace
 
-// Templates copy their prototypes: a derived type cloning as its base would turn every entity
-// made from data into the wrong thing.
+// A derived type cloning as its base would turn every entity made from data into the wrong thing.
 TEST(TypeRegistry, AnswersTheNamesDataFilesUseWithPrototypesThatCopyAsTheirOwnType) {
     ComponentFactory components;
     registerComponentTypes(components);

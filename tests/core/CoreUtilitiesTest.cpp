@@ -1,22 +1,12 @@
 #include "core/LogManager.h"
 #include "core/ParamList.h"
 #include "core/Singleton.h"
+#include "support/FontSupport.h"
 #include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const myexception& error) {
-        return error.what();
-    }
-    return "";
-}
-
 class Gadget : public Singleton<Gadget> {};
 } // namespace
 
@@ -37,17 +27,17 @@ TEST(ParamList, ConvertsFromTheLeadingTextAndKeepsTheTargetOnFailure) {
     EXPECT_TRUE(flags[0] && !flags[1]);
     double speed = 0;
     EXPECT_EQ("Movable Could not find parameter 'mass'",
-              messageOf([&] { params.getRequired("mass", speed, "Movable"); }));
+              thrownMessage([&] { params.getRequired("mass", speed, "Movable"); }));
     EXPECT_EQ("Unable to convert parameter 'word' to double",
-              messageOf([&] { params.getRequired("word", speed, ""); }));
+              thrownMessage([&] { params.getRequired("word", speed, ""); }));
 }
 
 TEST(Singleton, SecondConstructionAndNullAccessRaise) {
-    const std::string message = messageOf([] { Gadget::getSingleton(); });
+    const std::string message = thrownMessage([] { Gadget::getSingleton(); });
     EXPECT_NE(std::string::npos, message.find("Error: attempt to dereference singleton"));
     Gadget first;
-    EXPECT_EQ(0u,
-              messageOf([] { Gadget second; }).find("Error: attempt to reconstruct singleton "));
+    EXPECT_EQ(
+        0u, thrownMessage([] { Gadget second; }).find("Error: attempt to reconstruct singleton "));
 }
 
 // Subsystems keep the pointer openLog gave them; opening the name again must not free it.

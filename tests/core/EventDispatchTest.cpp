@@ -59,8 +59,7 @@ TEST(EventManager, ListenerDestroyedDuringDeliveryIsNeverCalled) {
     EXPECT_EQ(0u, manager.listenerCount(typeA));
 }
 
-// Equal stamps keep queueing order; new events due in the run come out in it, but an event queued
-// again by its own listener waits for the next run rather than being fed to it for ever.
+// Equal stamps keep queueing order; an event re-queued by its own listener waits for the next run.
 TEST(EventManager, QueueDeliversDueEventsInOrderAndEachOncePerRun) {
     std::vector<std::string> journal;
     EventManager manager;

@@ -57,8 +57,7 @@ TEST(ProcessManager, KilledProcessIsStillUpdatedLaterInSamePassThenDetached) {
     EXPECT_EQ(nullptr, late.getManager());
 }
 
-// Each row destroys a child at another moment, the last before throwing bad data out of the tree
-// (the program catches it and runs on): no slot may stay behind and every manager stays usable.
+// A child destroyed at each moment (last, before a throw out of the tree) leaves no slot behind.
 TEST(ProcessManager, ChildDestroyedByAnotherLeavesNoSlot) {
     enum Moment { DuringPass, WhileReaping, OutsideAPass, BeforeThrowing };
     for (Moment moment : {DuringPass, WhileReaping, OutsideAPass, BeforeThrowing}) {

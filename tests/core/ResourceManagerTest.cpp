@@ -66,8 +66,7 @@ TEST(ResourceManager, LoadStateMachineIgnoresCallsInTheWrongStateAndSurvivesAThr
     EXPECT_EQ(1, manager.counters.unloads);
 }
 
-// An owning loader goes with its resource, or at once when no new resource takes it. A removed
-// resource lives on for its holder; a new one of that name gets a handle of its own.
+// An owning loader goes with its resource (or at once); a re-created name gets a new handle.
 TEST(ResourceManager, OwningLoaderIsDeletedExactlyOnceAndHandlesAreNeverShared) {
     Counters loader;
     RecordingLoader kept(false, loader);

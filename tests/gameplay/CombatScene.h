@@ -20,20 +20,15 @@
 #include <string>
 #include <vector>
 
-// A game screen's world for damage and weapons: Combat.xml loaded ("Blast", "ShellShot", ...),
-// the combat component types registered, and a scene whose physics runs after its updater.
+// Combat.xml loaded, combat types registered, and a scene whose physics runs after its updater.
 class CombatScene : public TemplateFixture {
 protected:
     static constexpr double step = 0.016;
 
     void SetUp() override {
         TemplateFixture::SetUp();
-        components->registerType(Movable());
-        components->registerType(StaticCollidable());
-        components->registerType(DamageInflicter());
-        components->registerType(DamagedByWithExceptions());
-        components->registerType(ExplodeOnTimer());
-        components->registerType(FireBulletsOnTimer());
+        registerTypes(*components, Movable(), StaticCollidable(), DamageInflicter(),
+                      DamagedByWithExceptions(), ExplodeOnTimer(), FireBulletsOnTimer());
         loadDataFile("./Combat.xml");
         scene = std::make_unique<SceneManager>();
         physics.connect(scene.get());
@@ -67,12 +62,6 @@ protected:
                     entity->getComponent<DamageInflicter>(DamageInflicter::typeName()))
                 count += inflicter->getDamageType() == type;
         return count;
-    }
-    static ParamList with(std::initializer_list<std::pair<const char*, const char*>> values) {
-        ParamList params;
-        for (const auto& value : values)
-            params.set(value.first, value.second);
-        return params;
     }
     static int hpOf(Entity* entity) {
         return entity->getComponent<Damageable>(Damageable::typeName())->getHP();

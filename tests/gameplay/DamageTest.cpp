@@ -26,20 +26,18 @@ TEST_F(Damage, HitPointActionsStayWithinRangeWhateverTheOperand) {
         int hp;
         double real;
         int expected;
-    } rows[] = {
-        {10, 10, A::ChangeHP, -15, 0, 0},
-        {10, 0, A::ChangeHP, -5, 0, 0},
-        {10, 10, A::ScaleHP, 0, 0.55, 5},
-        {10, 3, A::RestoreHP, 0, 0, 10},
-        {10, 3, A::SetHP, 12, 0, 10},
-        {-5, 0, A::SetHP, 3, 0, 0},
-        {INT_MAX, INT_MAX, A::ChangeHP, INT_MAX, 0, INT_MAX},
-        {INT_MAX, 5, A::ChangeHP, INT_MIN, 0, 0},
-        {INT_MAX, 2, A::ScaleHP, 0, 1e300, INT_MAX},
-        {INT_MAX, 2, A::ScaleHP, 0, -1e300, 0},
-        {10, 7, A::ScaleHP, 0, inf, 7},
-        {10, 7, A::ScaleHP, 0, nan, 7},
-    };
+    } rows[] = {{10, 10, A::ChangeHP, -15, 0, 0},
+                {10, 0, A::ChangeHP, -5, 0, 0},
+                {10, 10, A::ScaleHP, 0, 0.55, 5},
+                {10, 3, A::RestoreHP, 0, 0, 10},
+                {10, 3, A::SetHP, 12, 0, 10},
+                {-5, 0, A::SetHP, 3, 0, 0},
+                {INT_MAX, INT_MAX, A::ChangeHP, INT_MAX, 0, INT_MAX},
+                {INT_MAX, 5, A::ChangeHP, INT_MIN, 0, 0},
+                {INT_MAX, 2, A::ScaleHP, 0, 1e300, INT_MAX},
+                {INT_MAX, 2, A::ScaleHP, 0, -1e300, 0},
+                {10, 7, A::ScaleHP, 0, inf, 7},
+                {10, 7, A::ScaleHP, 0, nan, 7}};
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.total << " " << row.start << " " << row.real);
         auto* damageable = new Damageable(row.total);
@@ -54,8 +52,7 @@ TEST_F(Damage, HitPointActionsStayWithinRangeWhateverTheOperand) {
     }
 }
 
-// Damage times factor, truncated; a product beyond any double changes nothing, a huge finite one
-// only empties (or fills) the hit points. Only a hit that did damage starts the recovery time.
+// Damage times factor, truncated and bounded; only a hit that did damage starts the recovery.
 TEST_F(Damage, ContactDamageIsWeighedTruncatedAndBounded) {
     const struct {
         int damage;
@@ -66,7 +63,7 @@ TEST_F(Damage, ContactDamageIsWeighedTruncatedAndBounded) {
                 {3, -inf, 7, 7},         {INT_MIN, 1e290, 7, 10}};
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.damage << " x " << row.factor);
-        DamagedBy* hurt = DamagedBy::fromParams(with({{"recoveryTime", "1.0"}}));
+        DamagedBy* hurt = DamagedBy::fromParams(paramList("recoveryTime=1.0"));
         hurt->setFactor(DamageType::Bullet, row.factor);
         auto* damageable = new Damageable(10);
         add("Target", Vector2(), {damageable, hurt}, 5.0);
@@ -84,8 +81,8 @@ TEST_F(Damage, ContactDamageIsWeighedTruncatedAndBounded) {
 // However many reasons to explode arrive together, there is one blast and one round of damage.
 TEST_F(Damage, AnEntityExplodesOnce) {
     enum Trigger { TwoHitsToZero, TwoCollisions, TimerAndZeroHealth };
-    const ParamList blast = with({{"explosion", "Blast"}});
-    const ParamList hurtBy = with({{"collision", "1"}, {"explosion", "1"}});
+    const ParamList blast = paramList("explosion=Blast");
+    const ParamList hurtBy = paramList("collision=1 explosion=1");
     for (Trigger trigger : {TwoHitsToZero, TwoCollisions, TimerAndZeroHealth}) {
         SCOPED_TRACE(trigger);
         std::vector<Component*> parts =
@@ -113,13 +110,11 @@ TEST_F(Damage, AnEntityExplodesOnce) {
 
 // A delay no timer can run is refused when made, so a template leaves the component out, logged.
 TEST_F(Damage, ImpossibleDelaysAreRefusedWhenMade) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"time", "-0.001"}, {"rate", "0"}, {"rate", "-2"}};
-    for (const auto& row : rows) {
-        const char* type = row.first[0] == 't' ? "ExplodeOnTimer" : "FireBulletsOnTimer";
+    for (const char* row : {"time=-0.001", "rate=0", "rate=-2"}) {
+        const char* type = row[0] == 't' ? "ExplodeOnTimer" : "FireBulletsOnTimer";
         EXPECT_EQ("Illegal value for timer.",
-                  thrownMessage([&] { delete components->create(type, with({row})); }))
-            << type << " " << row.second;
+                  thrownMessage([&] { delete components->create(type, paramList(row)); }))
+            << row;
     }
     EntityTemplatePtr fuse = entityTemplates->getTemplate("BadFuse", "");
     fuse->load();

@@ -9,8 +9,7 @@
 namespace {
 using Reaction = Deflectable::Reaction;
 
-// A rock over (0,0)..(10,10) and a 2 x 2 mover; the scene works off its queue before the physics
-// step, as on a game screen.
+// A rock over (0,0)..(10,10) and a 2 x 2 mover; the scene's queue runs before physics.
 SceneNode* rockAndMover(PhysicsScene& world, const Vector2& centre, Reaction reaction,
                         const Vector2& velocity) {
     world.scene.addProcess(&world.physics);
@@ -26,15 +25,13 @@ TEST(Deflection, MoverIsPushedOutOverTheEdgeItCameInByAndRetested) {
         Vector2 centre;
         Reaction reaction;
         Vector2 endCentre, endVelocity;
-    } cases[] = {
-        {{-0.5, 5}, Reaction::Deflect, {-3, 5}, {5, 3}},
-        {{-0.5, 5}, Reaction::Stop, {-3, 5}, {0, 3}},
-        {{9.5, 5}, Reaction::Deflect, {13, 5}, {5, 3}},
-        {{5, 10.5}, Reaction::Stop, {5, 13}, {5, 0}},
-        {{0.5, -0.5}, Reaction::Stop, {-3, -3}, {0, 0}},
-        {{1.5, 5}, Reaction::Stop, {1.5, 5}, {5, 3}},
-        {{-0.5, 5}, Reaction::Kill, {-0.5, 5}, {5, 3}},
-    };
+    } cases[] = {{{-0.5, 5}, Reaction::Deflect, {-3, 5}, {5, 3}},
+                 {{-0.5, 5}, Reaction::Stop, {-3, 5}, {0, 3}},
+                 {{9.5, 5}, Reaction::Deflect, {13, 5}, {5, 3}},
+                 {{5, 10.5}, Reaction::Stop, {5, 13}, {5, 0}},
+                 {{0.5, -0.5}, Reaction::Stop, {-3, -3}, {0, 0}},
+                 {{1.5, 5}, Reaction::Stop, {1.5, 5}, {5, 3}},
+                 {{-0.5, 5}, Reaction::Kill, {-0.5, 5}, {5, 3}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.centre);
         PhysicsScene world;
@@ -50,8 +47,7 @@ TEST(Deflection, MoverIsPushedOutOverTheEdgeItCameInByAndRetested) {
     }
 }
 
-// Each update the re-test pushes the mover into the left rock and the physics step pushes it back
-// out: once per update, not over and over within one queue run, and with one re-test waiting.
+// Pushed between two rocks once per update, not over and over in one queue run; one re-test waits.
 TEST(Deflection, MoverWedgedBetweenTwoObstaclesIsPushedOncePerUpdate) {
     PhysicsScene world;
     SceneNode* mover = rockAndMover(world, Vector2(10.5, 5), Reaction::Deflect, Vector2(0, 0));

@@ -27,13 +27,11 @@ TEST(DeflectOnPing, ThrowsTheEntityAwayFromThePingAtItsOwnSpeed) {
         Vector2 pingAt;
         bool isPing, movable;
         Vector2 velocity, endVelocity, endOrientation;
-    } cases[] = {
-        {"moving", {0, 0}, true, true, {0, 3}, {1.8, 2.4}, {0.6, 0.8}},
-        {"at rest, still turns", {0, 0}, true, true, {0, 0}, {0, 0}, {0.6, 0.8}},
-        {"not a ping", {0, 0}, false, true, {0, 3}, {0, 3}, {1, 0}},
-        {"ping exactly on it", {3, 4}, true, true, {0, 3}, {0, 3}, {1, 0}},
-        {"no movable", {0, 0}, true, false, {}, {}, {1, 0}},
-    };
+    } cases[] = {{"moving", {0, 0}, true, true, {0, 3}, {1.8, 2.4}, {0.6, 0.8}},
+                 {"at rest, still turns", {0, 0}, true, true, {0, 0}, {0, 0}, {0.6, 0.8}},
+                 {"not a ping", {0, 0}, false, true, {0, 3}, {0, 3}, {1, 0}},
+                 {"ping exactly on it", {3, 4}, true, true, {0, 3}, {0, 3}, {1, 0}},
+                 {"no movable", {0, 0}, true, false, {}, {}, {1, 0}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         PhysicsScene world;
@@ -56,11 +54,10 @@ TEST_F(FireScriptOnPingTest, EachTouchingPingRunsTheScriptButNotOnceTheEntityLef
     RecordingListener heard{ProbeEvent::code};
     world.scene.addListener(&heard);
     auto beacon = [&](const std::string& script) {
-        ParamList params;
-        params.set("script", script);
         return world
             .add("Beacon", Vector2(),
-                 {PhysicsScene::box({-5, -5}, {5, 5}), FireScriptOnPing().createNew(params)})
+                 {PhysicsScene::box({-5, -5}, {5, 5}),
+                  FireScriptOnPing().createNew(params({{"script", script}}))})
             ->getEntity();
     };
     beacon("Ordered");

@@ -12,8 +12,7 @@
 
 namespace {
 
-// A ship with the flame on a child node whose Animatable has no animations, as when a data file
-// forgets them.
+// A ship whose flame's Animatable has no animations, as when a data file forgets them.
 class Flame : public ::testing::Test {
 protected:
     void start(Component* controller) {

@@ -1,10 +1,10 @@
 #include "gameplay/PlayerStaticMapController.h"
 
-#include "core/ParamList.h"
 #include "gameplay/BulletShooterActionEvent.h"
 #include "gameplay/PlayerScrollingMapController.h"
 #include "physics/Force.h"
 #include "physics/TranslationalDecellerator.h"
+#include "support/Params.h"
 #include "support/RecordingListener.h"
 #include "support/ShipScene.h"
 
@@ -75,9 +75,7 @@ TEST(StaticShip, SideStepGoesThroughSteppingAndRecoveringBackToReady) {
 }
 
 TEST(StaticShip, ReadyOnlyOnceTheRecoveryTimeIsExceededAndNeverWithoutStepSpeed) {
-    double recovery = 0.0; // exactly three steps' worth, as the timer adds them up
-    for (int step = 0; step < 3; ++step)
-        recovery += ShipScene::step;
+    const double recovery = ShipScene::step + ShipScene::step + ShipScene::step; // timer's sum
     StaticShip ship(makeController(150.0, recovery)), still(makeController(0.0));
     ship.world.play("StepLeft+");
     ship.world.tick(8);
@@ -152,10 +150,8 @@ TEST(StaticShip, WithoutAMovableActionsAreIgnoredAndAZeroThrustIsLegal) {
     EXPECT_TRUE(shots.heard.empty());
     PlayerScrollingMapController second(50.0, 10.0, -10.0, 5.0); // one input controller per ship
     EXPECT_FALSE(node->getEntity()->addComponent(&second));
-    ParamList params;
-    for (const char* name : {"thrustForce", "brakeForce", "maxSpeed", "turnSpeed"})
-        params.set(name, name[0] == 't' && name[1] == 'h' ? "0" : "10");
-    std::unique_ptr<Controller> made(Controller::fromParams(params));
+    std::unique_ptr<Controller> made(
+        Controller::fromParams(paramList("thrustForce=0 brakeForce=10 maxSpeed=10 turnSpeed=10")));
     EXPECT_DOUBLE_EQ(made->getThrust()->getMagnitude(), 0.0);
 }
 

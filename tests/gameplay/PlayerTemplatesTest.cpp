@@ -14,15 +14,11 @@
 #include "presentation/Camera.h"
 #include "presentation/StripSequence.h"
 #include "support/GlContext.h"
-#include "support/ScratchDirectory.h"
-#include "world/ComponentFactory.h"
+#include "support/TemplateFixture.h"
 #include "world/Entity.h"
-#include "world/EntityTemplateManager.h"
 #include "world/PlayerAction.h"
 #include "world/SceneManager.h"
 #include "world/SceneNode.h"
-#include "world/SceneTemplateManager.h"
-#include "world/XmlFileManager.h"
 
 #include <gtest/gtest.h>
 
@@ -36,18 +32,11 @@ const char* const playerFile = "./data/templates/PlayerTemplates.xml";
 // The managers the game makes for its data; they go in the reverse order.
 struct Managers {
     Managers() {
-        factory.registerType(Movable());
-        factory.registerType(Animatable(0.0));
-        factory.registerType(AnimateAndDie());
-        factory.registerType(Camera(Vector2(1, 1)));
-        factory.registerType(StaticCollidable());
-        factory.registerType(PlayerAction());
-        factory.registerType(PlayerPing());
-        factory.registerType(PlayerPingCreator("", ""));
-        factory.registerType(PlayerStaticMapController(1, 1, 1, 1));
-        factory.registerType(PlayerScrollingMapController(1, 1, 1, 1));
-        factory.registerType(PlayerStaticAnimationController());
-        factory.registerType(PlayerScrollingAnimationController());
+        registerTypes(factory, Movable(), Animatable(0.0), AnimateAndDie(), Camera(Vector2(1, 1)),
+                      StaticCollidable(), PlayerAction(), PlayerPing(), PlayerPingCreator("", ""),
+                      PlayerStaticMapController(1, 1, 1, 1),
+                      PlayerScrollingMapController(1, 1, 1, 1), PlayerStaticAnimationController(),
+                      PlayerScrollingAnimationController());
         sequences.registerSequenceType("StripSequence", StripSequence());
         physics.connect(&scene);
         scene.addProcess(&physics);

@@ -13,9 +13,8 @@ namespace {
 
 typedef TemplateFixture PlayingAreaSTITest;
 
-// An area of 800 by 600 on an entity at (100, 50) spans x from -300 to 500 and y from -250 to
-// 350, so "Left" spawns at x = -364, anywhere within y = 50 +- 375, facing +x. "Single" puts its
-// node at (1, 2) from the spawn point. Without the named area nothing is spawned.
+// The 800 x 600 area at (100, 50) spans (-300,-250)..(500,350): "Left" spawns at x = -364, y within
+// 50 +- 375, facing +x ("Single" adds (1, 2)). Without the named area nothing is spawned.
 TEST_F(PlayingAreaSTITest, SpawnsOutsideTheGivenSideOfTheAreaWhereverItsEntityIs) {
     for (const char* areaName : {"Area", "Marker"}) {
         SceneManager scene;
@@ -24,10 +23,8 @@ TEST_F(PlayingAreaSTITest, SpawnsOutsideTheGivenSideOfTheAreaWhereverItsEntityIs
         area->setPosition({100, 50});
         scene.addNode(area);
         scene.addNode(Entity::create("Marker"));
-        ParamList params;
-        params.set("side", "Left");
-        params.set("playingArea", areaName);
-        auto* spawner = static_cast<PlayingAreaSTI*>(PlayingAreaSTI().createNew(params));
+        auto* spawner = static_cast<PlayingAreaSTI*>(PlayingAreaSTI().createNew(
+            paramList(std::string("side=Left playingArea=") + areaName)));
         scene.addNode(Entity::create("Spawner", {spawner}));
         for (int spawn = 0; spawn < 4; ++spawn) {
             SceneNode* root = spawner->instantiate(sceneTemplates->getTemplate("Single", ""));

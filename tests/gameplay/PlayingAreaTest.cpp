@@ -1,5 +1,4 @@
 #include "gameplay/PlayingArea.h"
-#include "core/PlayerActionEvent.h" // ShipScene.h uses it without including it
 #include "gameplay/KillWhenLeavingArea.h"
 #include "gameplay/PreventFromLeavingArea.h"
 #include "gameplay/RemovalReward.h"
@@ -29,8 +28,7 @@ StaticCollidable* box(double half) {
     return new StaticCollidable(AxisAlignedBox({-half, -half}, {half, half}));
 }
 
-// An 800 x 600 area "Field" on an entity at (100, 0), so its world box is (100,0)..(900,600);
-// the ship carries a 1 x 1 collidable box.
+// An 800 x 600 area "Field" at (100, 0) spans (100,0)..(900,600); the ship is a 1 x 1 box.
 class AreaScene : public ShipScene {
 public:
     explicit AreaScene(std::vector<Component*> shipParts, bool areaFirst = true)
@@ -39,9 +37,7 @@ public:
             addArea();
     }
     void addArea() {
-        areaNode = Entity::create("Field", {new PlayingArea(AxisAlignedBox({0, 0}, {800, 600}))});
-        areaNode->setPosition({100, 0});
-        scene.addNode(areaNode);
+        areaNode = add("Field", {100, 0}, {new PlayingArea(AxisAlignedBox({0, 0}, {800, 600}))});
     }
     void fly(const Vector2& from, const Vector2& velocity) {
         node()->setPosition(from);
@@ -87,8 +83,7 @@ TEST(PlayingArea, CrossingsTellSideAndDirectionOnceToShipThenAreaThenScene) {
     }
 }
 
-// Prevent puts the ship back on the border it crossed (start, place after one step out); kill
-// removes it for nothing, only when it leaves its own area.
+// Prevent puts the ship back on the border it crossed; kill forfeits it leaving its own area.
 TEST(PlayingArea, PreventPutsTheShipBackAndKillRemovesItForNothing) {
     const std::pair<Vector2, Vector2> cases[] = {{{101, 300}, {100, 300}},
                                                  {{899, 300}, {900, 300}},
@@ -129,16 +124,13 @@ TEST(ScreenWrapper, WrapsFromJustPastOneEdgeToJustInsideTheOtherOnlyWhenWhollyIn
     }
 }
 
-// Another entity leaving must not stop the inside check; an area that goes and comes back still
-// wraps an entity that was inside; without its area the wrapper is inactive.
+// Others leaving keep the inside check; a returning area still wraps; without one, inactive.
 TEST(ScreenWrapper, InsideCheckSurvivesOtherLeaversAndTheAreaComingBack) {
     AreaScene world({new ScreenWrapper("Field")}, false);
     world.node()->setPosition({899.8, 300}); // sticks out: the check keeps running
     world.addArea();
     auto* wrapper = world.ship()->getComponent<ScreenWrapper>(ScreenWrapper::typeName());
-    SceneNode* other = Entity::create("Other", {box(0.5), new Movable(1.0, {-125, 0})});
-    other->setPosition({101, 300});
-    world.scene.addNode(other);
+    world.add("Other", {101, 300}, {box(0.5), new Movable(1.0, {-125, 0})});
     world.tick();
     ASSERT_FALSE(wrapper->isInArea());
     world.node()->setPosition({850, 300});

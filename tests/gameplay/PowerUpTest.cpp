@@ -27,8 +27,7 @@ template <typename T> T* part(Entity& entity) {
     return entity.getComponent<T>(T::typeName());
 }
 
-// Each kind meets one ship of the name it serves, one of another name, and two of its name in
-// the same step, of which only one may collect it. Power-ups and ship parts are copies of these.
+// Each kind meets its ship, another name, and two of its name at once (only one may collect it).
 TEST_F(PowerUps, EachKindGivesItsEffectOnceToTheNamedShipAndGoes) {
     typedef std::shared_ptr<Component> P;
     struct Kind {
@@ -85,8 +84,7 @@ TEST_F(PowerUps, EachKindGivesItsEffectOnceToTheNamedShipAndGoes) {
     }
 }
 
-// A receptor at scale 0.5 touched by scaling power-ups {tick, amount, time, already leaving},
-// with its scale checked at the given ticks.
+// A receptor at scale 0.5 meets pickups {tick, amount, time, leaving}; scales at given ticks.
 TEST_F(PowerUps, ReceptorScalesForTheTimeAndGetsItsOwnScaleBack) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -111,8 +109,7 @@ TEST_F(PowerUps, ReceptorScalesForTheTimeAndGetsItsOwnScaleBack) {
          {{0, 0, 5}, {0, -2, 5}, {0, nan, 5}, {0, inf, 5}, {0, 3, 5, 1}},
          {{1, 0.5}},
          -1},
-        {"re-entering within a tick", {{0, 3, 1}}, {{30, 3}, {80, 0.5}}, 10},
-    };
+        {"re-entering within a tick", {{0, 3, 1}}, {{30, 3}, {80, 0.5}}, 10}};
     int row = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -10,8 +10,7 @@
 
 namespace {
 
-// A process following its entity's scene keeps running when the node moves under another parent
-// of the same scene, leaving and re-entering within one tick.
+// Moving under another parent of the same scene leaves and re-enters it within one tick.
 struct ReparentCase {
     const char* name;
     std::function<Component*()> component; // beside a stand-in "TargetSeeker"
@@ -22,9 +21,7 @@ struct ReparentCase {
 const ReparentCase cases[] = {
     {"FollowingCamera", [] { return new FollowingCamera(Vector2(800, 600)); },
      [](ShipScene& world) {
-         SceneNode* target = Entity::create("target");
-         target->setPosition(Vector2(300, -20));
-         world.scene.addNode(target);
+         SceneNode* target = world.add("target", {300, -20});
          static_cast<SeekerStandIn*>(world.ship()->getComponent("TargetSeeker"))->target =
              target->getEntity();
          world.tick();

@@ -26,8 +26,7 @@ SceneNode* addTo(SceneManager& scene, const std::string& name, std::vector<Compo
     return node;
 }
 
-// A quarter or less is red, up to a half yellow, above green. A total of 0 shows an empty bar;
-// doubling a huge total must not overflow into another colour. The player arrives after the bar.
+// Red up to a quarter, yellow to a half, then green; huge totals must not overflow the colour.
 TEST(PlayerHealthBar, ColourAndFillFollowThePlayersHitPoints) {
     const std::tuple<int, int, const char*, double> rows[] = {{40, 10, "Red", 0.25},
                                                               {40, 11, "Yellow", 0.275},
@@ -64,8 +63,7 @@ TEST(TimerDisplayUpdater, ClockTextLeadsWithMinutesAndHoursOnlyOnceReached) {
 
 using StatusText = GlContextTest;
 
-// Without a display the score is only kept. Moving the clock's node within one tick takes it out
-// of its scene and back: it keeps running.
+// Without a display the score is only kept; a clock moved within one tick keeps running.
 TEST_F(StatusText, ScoreAndClockShowWhatChangedAndAnnounceOnlyRealScoreChanges) {
     textures();
     new FontManager(); // the VideoManager takes it down with the texture cache

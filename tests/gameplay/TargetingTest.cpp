@@ -1,4 +1,3 @@
-#include "core/PlayerActionEvent.h" // ShipScene.h uses it without including it
 #include "gameplay/PlayingArea.h"
 #include "gameplay/ScreenWrapper.h"
 #include "gameplay/StaticSpeedTargetAvoider.h"
@@ -22,12 +21,6 @@ const double degree = M_PI / 180.0;
 class Chase : public ShipScene {
 public:
     explicit Chase(std::vector<Component*> parts) : ShipScene(parts) {}
-    SceneNode* add(const std::string& name, const Vector2& at, std::vector<Component*> parts) {
-        SceneNode* node = Entity::create(name, parts);
-        node->setPosition(at);
-        scene.addNode(node);
-        return node;
-    }
     Entity* seekerTarget() const {
         return ship()->getComponent<TargetSeeker>(TargetSeeker::typeName())->getTarget();
     }

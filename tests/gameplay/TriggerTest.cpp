@@ -24,34 +24,16 @@ namespace {
 
 typedef std::vector<std::string> Labels;
 
-// Scoring.xml: the enemy scene "RaiderAlone" (3 hit points, worth 250 points to "Player", an
-// "Enemy", killed for nothing when it leaves the area "Field") and scripts "Stage75", "Stage50",
-// "Stage25" and "Reached", each sending the scene a ProbeEvent labelled 75, 50, 25 or "reached".
+// Scoring.xml: "RaiderAlone" (3 hit points, 250 points to "Player", an "Enemy", killed leaving
+// "Field"); scripts Stage75, Stage50, Stage25, Reached send ProbeEvents 75, 50, 25, "reached".
 class Trigger : public CombatScene {
 protected:
     void SetUp() override {
         CombatScene::SetUp();
-        components->registerType(Damageable());
-        components->registerType(DamagedBy());
-        components->registerType(ExplodeWhenHealthZero());
-        components->registerType(KillWhenLeavingArea());
-        components->registerType(Scoreable());
-        components->registerType(CountableObject());
+        registerTypes(*components, Damageable(), DamagedBy(), ExplodeWhenHealthZero(),
+                      KillWhenLeavingArea(), Scoreable(), CountableObject());
         loadDataFile("./Scoring.xml");
         scene->addListener(&scripts);
-    }
-    // The labels of the scripts that ran, in order.
-    std::vector<std::string> scriptsRun() const {
-        std::vector<std::string> labels;
-        for (const EventPtr& event : scripts.heard)
-            labels.push_back(static_cast<const ProbeEvent&>(*event).label);
-        return labels;
-    }
-    static ParamList paramsOf(std::initializer_list<std::pair<std::string, std::string>> values) {
-        ParamList params;
-        for (const auto& value : values)
-            params.set(value.first, value.second);
-        return params;
     }
 
     RecordingListener scripts{ProbeEvent::code};
@@ -59,44 +41,40 @@ protected:
 
 // Only its own entity's score counts; a copy starts unfired.
 TEST_F(Trigger, ScoreTriggerFiresOnceOnItsEntityReachingTheThreshold) {
-    Component* trigger = ScoreTrigger().createNew(
-        paramsOf({{"score", "1000"}, {"entity", "Player"}, {"script", "Reached"}}));
+    Component* trigger =
+        ScoreTrigger().createNew(paramList("score=1000 entity=Player script=Reached"));
     add("Judge", Vector2(), {trigger});
     const std::tuple<int, const char*, std::size_t> steps[] = {
         {1500, "Other", 0}, {999, "Player", 0}, {1000, "Player", 1}, {2000, "Player", 1}};
     for (const auto& [score, holder, runs] : steps) {
         scene->sendEvent(EventPtr(new ScoreableEvent(score, holder)));
         tick();
-        EXPECT_EQ(runs, scriptsRun().size()) << score << " " << holder;
+        EXPECT_EQ(runs, labels(scripts).size()) << score << " " << holder;
     }
     add("Copy", Vector2(), {trigger->clone()});
     scene->sendEvent(EventPtr(new ScoreableEvent(3000, "Player")));
     tick();
-    EXPECT_EQ(Labels({"reached", "reached"}), scriptsRun());
+    EXPECT_EQ(Labels({"reached", "reached"}), labels(scripts));
 }
 
-// A fall across several thresholds runs only the lowest of them and uses up the rest; of equal
-// thresholds the lowest-numbered stage runs.
+// A fall across thresholds runs only the lowest and uses up the rest; ties go to the lower stage.
 TEST_F(Trigger, HealthTriggerRunsTheLowestStageEachFallCrosses) {
-    using Stages = std::vector<std::tuple<int, const char*, const char*>>; // number, script, hp
-    const std::pair<Stages, Labels> rows[] = {
-        {{{0, "Stage75", "75"}, {1, "Stage50", "50"}, {2, "Stage25", "25"}}, {"75", "25"}},
-        {{{0, "Stage75", "75"}, {2, "Stage25", "25"}}, {"75"}},
-        {{{0, "Stage25", "25"}, {1, "Stage50", "75"}, {2, "Stage75", "75"}}, {"50", "25"}}};
+    const std::pair<const char*, Labels> rows[] = {
+        {"script0=Stage75 damage0=75 script1=Stage50 damage1=50 script2=Stage25 damage2=25",
+         {"75", "25"}},
+        {"script0=Stage75 damage0=75 script2=Stage25 damage2=25", {"75"}},
+        {"script0=Stage25 damage0=25 script1=Stage50 damage1=75 script2=Stage75 damage2=75",
+         {"50", "25"}}};
     for (const auto& row : rows) {
         scripts.heard.clear();
-        ParamList params;
-        for (const auto& [number, script, threshold] : row.first) {
-            params.set("script" + std::to_string(number), script);
-            params.set("damage" + std::to_string(number), threshold);
-        }
         auto* health = new Damageable(100);
-        Entity* hull = add("Hull", Vector2(), {health, HealthTrigger().createNew(params)});
+        Entity* hull =
+            add("Hull", Vector2(), {health, HealthTrigger().createNew(paramList(row.first))});
         for (int hp : {60, 10, 5}) {
             health->setHP(hp);
             tick(2);
         }
-        EXPECT_EQ(row.second, scriptsRun());
+        EXPECT_EQ(row.second, labels(scripts));
         hull->kill();
         tick();
     }
@@ -107,14 +85,14 @@ TEST_F(Trigger, MultiTriggerFiresOnTheNthEventOnly) {
         {"3", {0, 0, 1, 1}}, {"0", {0, 0}}, {"1", {1, 1}}};
     for (const auto& row : rows) {
         scripts.heard.clear();
-        Entity* gate = add(
-            "Gate", Vector2(),
-            {MultiTrigger().createNew(paramsOf({{"number", row.first}, {"script", "Reached"}}))});
+        Entity* gate = add("Gate", Vector2(),
+                           {MultiTrigger().createNew(
+                               paramList(std::string("script=Reached number=") + row.first))});
         std::vector<std::size_t> runs;
         for (std::size_t event = 0; event < row.second.size(); ++event) {
             gate->sendEvent(EventPtr(new MultiTriggerActionEvent()));
             tick();
-            runs.push_back(scriptsRun().size());
+            runs.push_back(labels(scripts).size());
         }
         EXPECT_EQ(row.second, runs) << row.first;
         gate->kill();
@@ -126,7 +104,7 @@ TEST_F(Trigger, MultiTriggerFiresOnTheNthEventOnly) {
 TEST_F(Trigger, EntityRemovalTriggerRunsWhenItsEntityLeavesNotWhenItIsTakenOff) {
     for (bool takenOff : {false, true}) {
         scripts.heard.clear();
-        Component* trigger = EntityRemovalTrigger().createNew(paramsOf({{"script", "Reached"}}));
+        Component* trigger = EntityRemovalTrigger().createNew(paramList("script=Reached"));
         SceneNode* node = add("Doomed", Vector2(), {trigger})->getNode();
         scene->removeNode(node);
         scene->addNode(node);
@@ -134,7 +112,7 @@ TEST_F(Trigger, EntityRemovalTriggerRunsWhenItsEntityLeavesNotWhenItIsTakenOff) 
             scene->removeComponent(trigger);
         node->getEntity()->kill();
         tick(2);
-        EXPECT_EQ(takenOff ? 1u : 2u, scriptsRun().size()) << takenOff;
+        EXPECT_EQ(takenOff ? 1u : 2u, labels(scripts).size()) << takenOff;
     }
 }
 

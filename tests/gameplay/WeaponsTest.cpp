@@ -53,11 +53,10 @@ TEST_F(Weapons, MagazineRunsOutAndRefills) {
     EXPECT_EQ(gun->getAmmo(), 0u);
 }
 
-// The shield is found as the ship's friendly-fire list, so the ship's own shell passes through
-// it; a stranger's shell hurts, by half while the shield is up.
+// The ship's own shell passes its shield; a stranger's hurts, by half while the shield is up.
 TEST_F(Weapons, ShieldedShipIsNotHurtByItsOwnBullet) {
     auto* gun = new BulletShooter("ShellShot");
-    auto* shield = PlayerShield::fromParams(with({{"bullet", "1"}, {"shieldedBullet", "0.5"}}));
+    auto* shield = PlayerShield::fromParams(paramList("bullet=1 shieldedBullet=0.5"));
     Entity* ship = add("Ship", Vector2(), {new Damageable(10), shield, gun}, 5.0);
     gun->fire();
     tick();
@@ -89,7 +88,7 @@ TEST_F(Weapons, TimerGunFiresOnScheduleOnlyInsideItsRange) {
     player->getNode()->setPosition(Vector2(150, 0));
     add("Fast", Vector2(),
         {new BulletShooter("ShellShot", "", muzzle(Vector2(0, -100))),
-         FireBulletsOnTimer::fromParams(with({{"rate", "0.001"}}))});
+         FireBulletsOnTimer::fromParams(paramList("rate=0.001"))});
     tick(10); // a rate shorter than a step fires once per step
     EXPECT_EQ(shells(), 22);
 }

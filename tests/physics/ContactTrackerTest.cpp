@@ -9,8 +9,7 @@
 
 namespace {
 
-// Scenes built and disturbed alike from one seed. Whole-number places and sizes, and speeds of
-// whole units per 0.016 s step, make exact touching common.
+// Scenes from one seed; whole-number places, sizes and speeds per step make exact touching common.
 class RandomScene {
 public:
     RandomScene(PhysicsScene& world, unsigned seed) : world(world), random(seed) {

@@ -90,8 +90,9 @@ TEST(Force, AndBurstsActInTheirSpaceAndForceSparesMasslessMovables) {
     expectNear({0, 2}, movable->getVelocity());
     movable->stepAffectors(0.5);
     expectNear({0, 2.5}, movable->getVelocity());
-    EXPECT_EQ("Invalid zero-length force.",
-              creationError<Movable>({{"force", "(0,0)"}, {"forceSpace", "World"}}));
+    EXPECT_EQ("Invalid zero-length force.", thrownMessage([] {
+                  create<Movable>({{"force", "(0,0)"}, {"forceSpace", "World"}});
+              }));
     Movable massless(0.0, {1, 1});
     massless.addAffector(MovableAffectorPtr(new Force({4, 0}, SceneNode::World)));
     massless.addAffector(burst);

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/ParamList.h"
-#include "core/myexception.h"
 #include "physics/CollidableEvent.h"
 #include "physics/CollidableLine.h"
 #include "physics/CollidableLineEvent.h"
 #include "physics/PhysicsManager.h"
 #include "physics/StaticCollidable.h"
+#include "support/FontSupport.h"
+#include "support/Params.h"
 #include "support/RecordingListener.h"
 #include "world/Entity.h"
 #include "world/SceneManager.h"
@@ -16,8 +16,7 @@
 
 #include <utility>
 
-// A scene with a connected physics manager, and listeners that write what entities hear into one
-// journal: "a: start a b", "a: end a b", "a: line a L 0" (a crossed line L towards direction 0).
+// Journals what entities hear: "a: start a b", "a: end a b", "a: line a L 0" (L crossed to 0).
 class PhysicsScene {
 public:
     static constexpr double step = 0.016;
@@ -70,27 +69,11 @@ private:
     std::vector<std::unique_ptr<RecordingListener>> listeners;
 };
 
-typedef std::initializer_list<std::pair<const char*, const char*>> Entries;
-
-inline ParamList params(Entries entries) {
-    ParamList list;
-    for (const auto& entry : entries)
-        list.set(entry.first, entry.second);
-    return list;
-}
+typedef std::initializer_list<std::pair<std::string, std::string>> Entries;
 
 // Made from parameters the way data files make it, through a prototype's createNew.
 template <typename T> std::unique_ptr<T> create(Entries entries) {
     return std::unique_ptr<T>(static_cast<T*>(T().createNew(params(entries))));
-}
-
-template <typename T> std::string creationError(Entries entries) {
-    try {
-        create<T>(entries);
-    } catch (const myexception& error) {
-        return error.what();
-    }
-    return "no error";
 }
 
 inline void expectNear(const Vector2& expected, const Vector2& actual) {

@@ -7,8 +7,9 @@ TEST(StaticCollidable, BuildsTheNamedShapeAndItsWorldBoundFollowsTheNode) {
     auto oriented =
         create<StaticCollidable>({{"type", "OBB"}, {"ori", "(0,1)"}, {"box", "(0,0),(2,4)"}});
     EXPECT_EQ(Vector2(-1, 1), oriented->getBoundingBox().min);
-    EXPECT_EQ("Invalid type parameter for StaticCollidable.",
-              creationError<StaticCollidable>({{"type", "aabb"}}));
+    EXPECT_EQ("Invalid type parameter for StaticCollidable.", thrownMessage([] {
+                  create<StaticCollidable>({{"type", "aabb"}});
+              }));
     auto* collidable = create<StaticCollidable>({{"type", "Circle"}, {"radius", "1"}}).release();
     std::unique_ptr<SceneNode> node(Entity::create("crate", {collidable}));
     node->setPosition({10, 0});

@@ -18,13 +18,10 @@ class AnimatableTest : public AnimationFixture {
 protected:
     // "run" plays Bands at 10 frames a second: band 0 for 0.2 s, then band 3 for 0.1 s.
     ParamList runParams(bool loop = false, const std::string& start = "") {
-        ParamList list = params({{"zOrder", "1"}, {"sequence0", "Bands"}, {"name0", "run"}});
-        list.set("sequence1", "Frozen");
-        list.set("name1", "still");
-        for (const char* index : {"0", "1"}) {
-            list.set(std::string("fps") + index, "10");
-            list.set(std::string("loop") + index, loop ? "true" : "false");
-        }
+        ParamList list = paramList("zOrder=1 sequence0=Bands name0=run sequence1=Frozen "
+                                   "name1=still fps0=10 fps1=10");
+        for (const char* key : {"loop0", "loop1"})
+            list.set(key, loop ? "true" : "false");
         if (!start.empty())
             list.set("animation", start);
         return list;
@@ -113,11 +110,8 @@ TEST_F(AnimatableTest, AnimateAndDieRemovesItsEntityOnlyWhenARealAnimationEnds) 
 
 TEST_F(AnimatableTest, OccludedAnimationShowsOnlyItsLeftQuarter) {
     addEntity("camera", {new Camera(Vector2(800, 600))});
-    ParamList list = params({{"zOrder", "1"}, {"sequence0", "Quarters"}, {"name0", "bar"}});
-    list.set("fps0", "1");
-    list.set("animation", "bar");
-    list.set("occlusion", "0.25");
-    auto bar = OccludedAnimatable::fromParams(list);
+    auto bar = OccludedAnimatable::fromParams(
+        paramList("zOrder=1 sequence0=Quarters name0=bar fps0=1 animation=bar occlusion=0.25"));
     addEntity("bar", {bar});
     drawFrame();
     EXPECT_EQ((Rgba{255, 0, 0, 255}), worldPixel(-110, 0));
@@ -133,17 +127,13 @@ TEST_F(AnimatableTest, OccludedAnimationShowsOnlyItsLeftQuarter) {
 }
 
 TEST_F(AnimatableTest, SequenceProblemsAreLoggedAndTheirAnimationsSkipped) {
-    ParamList list = params({{"zOrder", "1"}, {"animation", "mystery"}});
-    const char* sequences[][2] = {{"Mystery", "mystery"}, {"Lost", "lost"}, {"Bands", "good"}};
-    for (int i = 0; i < 3; ++i) {
-        list.set("sequence" + std::to_string(i), sequences[i][0]);
-        list.set("name" + std::to_string(i), sequences[i][1]);
-        list.set("fps" + std::to_string(i), "10");
-    }
-    auto animatable = detached(list);
+    auto animatable =
+        detached(paramList("zOrder=1 animation=mystery fps0=10 fps1=10 fps2=10 "
+                           "sequence0=Mystery name0=mystery sequence1=Lost name1=lost "
+                           "sequence2=Bands name2=good"));
     EXPECT_TRUE(animatable->hasAnimation("good"));
     EXPECT_FALSE(animatable->hasAnimation("mystery"));
-    const std::string log = readWholeFile("XmlSystemLogFile.txt");
+    const std::string log = readTextFile("XmlSystemLogFile.txt");
     for (const char* expected :
          {"Error: Loading AnimationSequence Mystery: unregistered sequence type: FlipBook.",
           "invalid filename NoSuchStrip.png for StripSequence.",

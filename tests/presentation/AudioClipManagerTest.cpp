@@ -10,8 +10,7 @@ protected:
 };
 } // namespace
 
-// Playing a playing reference starts nothing new, but a copy plays alongside. A missing file raises
-// the layer's text; an empty path plays nothing.
+// A playing reference starts nothing new, a copy plays alongside; an empty path plays nothing.
 TEST_F(AudioClipManagerTest, ReferencePlaysAgainAfterItsEndOrAStop) {
     AudioClip beep(sound("beep.wav"));
     beep.play();

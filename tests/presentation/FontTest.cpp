@@ -78,8 +78,7 @@ TEST_F(FontTest, ManagerNeedsTextureManagerAndGoesWithIt) {
     EXPECT_TRUE(font->loadFailed());
 }
 
-// Glyphs arrive whole: not clipped by the cell's top or bottom ('g' and '|' reach below the
-// baseline), not overwritten by a neighbour. A reload while the sheet is in use refills the table.
+// Glyphs ('g' and '|' reach below the baseline) are neither clipped nor overwritten, reloaded too.
 TEST_F(FontTest, GlyphSheetHoldsEachGlyphWholeInItsOwnCellAfterReloadsToo) {
     FontPtr font = loadFont();
     ASSERT_TRUE(font->getGlyphSheet());

@@ -1,7 +1,7 @@
 #include "presentation/MusicPlayer.h"
-#include "core/ParamList.h"
 #include "presentation/AudioStreamManager.h"
 #include "support/AudioTest.h"
+#include "support/Params.h"
 #include "world/Entity.h"
 #include "world/SceneNode.h"
 
@@ -10,12 +10,9 @@ class MusicPlayerTest : public AudioTest {
 protected:
     MusicPlayerTest() : AudioTest(Streams | Scene) {}
     MusicPlayer* make() {
-        ParamList params;
-        params.set("filename", music);
-        params.set("looping", "true");
-        params.set("loopStart", "500");
-        params.set("loopEnd", "1000");
-        return dynamic_cast<MusicPlayer*>(MusicPlayer().createNew(params));
+        const ParamList list = params(
+            {{"filename", music}, {"looping", "true"}, {"loopStart", "500"}, {"loopEnd", "1000"}});
+        return dynamic_cast<MusicPlayer*>(MusicPlayer().createNew(list));
     }
     bool musicPlays() { return AudioStreamManager::getSingleton().isPlaying(music); }
 

@@ -1,7 +1,7 @@
 #include "presentation/PlaySoundOnce.h"
-#include "core/ParamList.h"
 #include "support/AudioTest.h"
 #include "support/FontSupport.h"
+#include "support/Params.h"
 #include "world/Entity.h"
 #include "world/SceneNode.h"
 
@@ -10,9 +10,7 @@ class PlaySoundOnceTest : public AudioTest {
 protected:
     PlaySoundOnceTest() : AudioTest(Clips | Scene) {}
     PlaySoundOnce* make(const std::string& path) {
-        ParamList params;
-        params.set("sound", path);
-        return dynamic_cast<PlaySoundOnce*>(PlaySoundOnce().createNew(params));
+        return dynamic_cast<PlaySoundOnce*>(PlaySoundOnce().createNew(params({{"sound", path}})));
     }
     std::size_t entities() { return scene->getEntities().size(); }
 };

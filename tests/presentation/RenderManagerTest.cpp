@@ -57,7 +57,7 @@ protected:
         addEntity(name, {new Camera(Vector2(800, 600))});
     }
     bool logged(const std::string& line) {
-        return readWholeFile("VideoSystemLog.txt").find(line) != std::string::npos;
+        return readTextFile("VideoSystemLog.txt").find(line) != std::string::npos;
     }
 };
 } // namespace

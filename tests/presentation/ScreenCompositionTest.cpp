@@ -8,10 +8,8 @@
 #include "presentation/StripSequence.h"
 #include "support/FontSupport.h"
 #include "support/RenderFixture.h"
-#include "support/ScratchDirectory.h"
+#include "support/TemplateFixture.h"
 #include "world/ComponentFactory.h"
-#include "world/EntityTemplateManager.h"
-#include "world/SceneTemplateManager.h"
 
 #include <gtest/gtest.h>
 
@@ -34,15 +32,13 @@ struct Area {
 };
 const Area star{-306, 78, -206, 178}, signalLight{206, 78, 306, 178};
 
-// 128-unit sky tiles on the origin's grid, dark in their top-left and bottom-right quarters
-// (blended by filtering near the quarters' edges).
+// 128-unit sky tiles on the origin's grid, dark top-left and bottom-right (blended at the edges).
 Rgba skyAt(double x, double y) {
     const double u = x - 128 * std::round(x / 128), v = y - 128 * std::round(y / 128);
     return (u < 0) == (v > 0) ? darkSky : lightSky;
 }
 
-// The game's way to a whole screen: data file, entity templates, factory, scene template, render
-// manager and camera. The window is 640 x 480, 0.8 pixels per unit.
+// A whole screen the game's way, in a 640 x 480 window, 0.8 pixels per unit.
 class ScreenCompositionTest : public RenderFixture {
 protected:
     VideoMode requestedMode() const override { return VideoMode{640, 480, 0, false}; }
@@ -58,11 +54,8 @@ protected:
         new FontManager(); // the VideoManager takes it down with it
         game = std::make_unique<Managers>();
         game->sequences.registerSequenceType("StripSequence", StripSequence());
-        game->factory.registerType(Animatable());
-        game->factory.registerType(Camera());
-        game->factory.registerType(RepeatedStaticImage());
-        game->factory.registerType(StaticImage());
-        game->factory.registerType(StaticTextDisplay());
+        registerTypes(game->factory, Animatable(), Camera(), RepeatedStaticImage(), StaticImage(),
+                      StaticTextDisplay());
     }
     void TearDown() override {
         renderer.reset();

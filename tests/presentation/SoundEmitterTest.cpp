@@ -1,8 +1,8 @@
 #include "presentation/SoundEmitter.h"
-#include "core/ParamList.h"
 #include "presentation/AudioClipManager.h"
 #include "support/AudioTest.h"
 #include "support/FontSupport.h"
+#include "support/Params.h"
 #include "world/Entity.h"
 #include "world/SceneNode.h"
 
@@ -15,16 +15,11 @@ protected:
     }
     // The sound after the gap is not on the list.
     ParamList sounds() {
-        ParamList params;
-        const char* entries[][3] = {
-            {"0", "beep.wav", "beep"}, {"1", "chime.flac", "chime"}, {"3", "beep.wav", "late"}};
-        for (auto& [index, file, name] : entries) {
-            params.set(std::string("sound") + index, sound(file));
-            params.set(std::string("name") + index, name);
-        }
-        params.set("loop1", "true");
-        params.set("playOnAdd", "chime");
-        return params;
+        ParamList list = paramList("name0=beep name1=chime name3=late loop1=true playOnAdd=chime");
+        const char* files[] = {"beep.wav", "chime.flac", "", "beep.wav"};
+        for (int index : {0, 1, 3})
+            list.set("sound" + std::to_string(index), sound(files[index]));
+        return list;
     }
 };
 } // namespace
@@ -50,11 +45,9 @@ TEST_F(SoundEmitterTest, PlaysOnAddLoopsAsToldAndStopsWhenItsEntityLeaves) {
 TEST_F(SoundEmitterTest, UnknownNamesAndMissingNamesAreErrors) {
     std::unique_ptr<SoundEmitter> emitter(make(sounds()));
     EXPECT_EQ(thrownMessage([&] { emitter->play("late"); }), "Sound not found.");
-    ParamList list;
-    list.set("sound0", "no/such/boom.wav");
-    EXPECT_THROW(make(list), myexception);
-    list.set("name0", "boom");
-    ASSERT_NO_THROW(std::unique_ptr<SoundEmitter>(make(list)));
+    EXPECT_THROW(make(paramList("sound0=no/such/boom.wav")), myexception);
+    ASSERT_NO_THROW(
+        std::unique_ptr<SoundEmitter>(make(paramList("sound0=no/such/boom.wav name0=boom"))));
     EXPECT_NE(readFile("AudioSystemLog.txt").find("Error loading sound clip no/such/boom.wav: "),
               std::string::npos);
 }

@@ -10,8 +10,7 @@
 
 namespace {
 
-// Worked out apart from the code, from the 48-bit generator and the placement rules, for the
-// camera "View" at (100, 50) seeing 800 by 600: position and orientation of seed 3's first spawn.
+// Seed 3's first spawn around "View" (800 x 600 at (100, 50)), worked out apart from the code.
 const Vector2 seed3Position(-364, 322.75502984412014),
     seed3Orientation(0.7872895419947199, -0.61658347128814939);
 

@@ -54,8 +54,7 @@ TEST_F(StaticImageTest, VerticesAreRecomputedOnlyWhenTheTransformChanged) {
     EXPECT_EQ(Vector2(450, -100), picture->getBoundingBox().min);
 }
 
-// The picture spans (-98, -118)-(158, 138); its grid reaches left of -400 at -610 and below -300
-// at -374. The tiles stay put in the world when the camera moves.
+// Picture (-98,-118)-(158,138): its grid starts at x -610, y -374; tiles stay as the camera moves.
 TEST_F(StaticImageTest, RepeatedImageCoversTheViewWithWholeTilesOnItsOwnGrid) {
     Entity* camera = addEntity("camera", {new Camera(Vector2(800, 600))});
     RepeatedStaticImage* tiles = background(true);

@@ -61,8 +61,7 @@ void expectInkWithin(const Ink& ink, double left, double right, double bottom, d
 }
 } // namespace
 
-// Dynamic text is as wide as its cells, static text as the rendered string scaled to its height.
-// Unknown alignments change nothing; a new size keeps the anchor.
+// Dynamic text is as wide as its cells, static text its string scaled; a resize keeps the anchor.
 TEST_F(TextDisplayTest, AlignmentAnchorsTheTextAtTheEntity) {
     auto* dynamicText = new DynamicTextDisplay(font, 20, 1, "#####");
     auto* staticText = new StaticTextDisplay(font, 20, 1, "#####");
@@ -112,8 +111,7 @@ TEST_F(TextDisplayTest, CodesBeyondTheSheetShowGlyphZero) {
     }
 }
 
-// 590 blanks and ten marks, which need indices past the first 2048, centred on the origin. A
-// second display, and a copy, draw from arrays of their own.
+// Ten marks after 590 blanks need indices past 2048; another display and a copy keep their own.
 TEST_F(TextDisplayTest, DynamicTextBeyond512CharactersDrawsItsEnd) {
     auto text = new DynamicTextDisplay(font, 20, 1, std::string(590, ' ') + "##########",
                                        TextDisplay::Left);

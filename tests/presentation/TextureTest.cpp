@@ -33,8 +33,7 @@ void drawTextured(const Texture& texture, float s, const Rgba& colour) {
 
 using TextureTest = GlContextTest;
 
-// Drawn the right way up, and with repeat set (at once) two tiles across and up: the top-left
-// is again a top-left quadrant and just right of the centre a new tile starts.
+// Upright, and with repeat two tiles across and up: just right of the centre a new tile starts.
 TEST_F(TextureTest, RgbaImageDrawsTheRightWayUpAndTilesAndReloads) {
     TexturePtr texture = textures().getTexture(image("Quadrants64x32.png"));
     texture->load();

@@ -23,8 +23,7 @@ int GameSession::Shot::count(int x0, int y0, int x1, int y1, bool (*test)(int, i
     return found;
 }
 
-// The shipped data seen through links, but with a level list of two story levels: the shipped
-// first one and tests/data/levels/ShortRun.xml, which ends after three seconds.
+// The shipped data through links; the story is the first shipped level, then ShortRun.xml.
 void GameSession::linkData() {
     namespace fs = std::filesystem;
     const fs::path source = fs::path(VANTORIX_SOURCE_DIR);

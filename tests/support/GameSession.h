@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-// The game binary, on the shipped data with a short second story level, in an 800 x 600 window on
-// an X server of its own (so tests running alongside cannot take its pointer or keys), driven with
-// xdotool and seen through Print Screen shots.
+// The game on its own X server (others cannot take its keys), driven with xdotool, seen by shots.
 class GameSession {
 public:
     struct Shot {

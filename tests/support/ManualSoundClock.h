@@ -2,8 +2,7 @@
 
 #include "presentation/SoundLayer.h"
 
-// A silent-output clock that moves only when a test says so; it must outlive the system it is
-// attached to (or be replaced first).
+// A silent-output clock moved by the test; it must outlive its system (or be replaced first).
 class ManualSoundClock {
 public:
     void advance(double seconds) { now += seconds; }

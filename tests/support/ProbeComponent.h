@@ -3,13 +3,14 @@
 #include "core/FactoryEvent.h"
 #include "core/ParamList.h"
 #include "core/myexception.h"
+#include "support/RecordingListener.h"
 #include "world/Component.h"
 #include "world/Entity.h"
 
 #include <string>
+#include <vector>
 
-// "Probe": keeps its parameters and counts factory builds and clones apart. A parameter "fail"
-// makes creation raise its value; parameters named "sound..." are file names.
+// Counts builds and clones; "fail" makes creation raise its value; "sound..." are file names.
 class ProbeComponent : public Component {
 public:
     static inline int built = 0;
@@ -43,9 +44,12 @@ public:
     ParamList params;
     int componentsWhenAttached = -1;
 
-protected:
-    virtual ProbeComponent* make(const ParamList& from) const {
-        auto* made = new ProbeComponent();
+    // A blank component of the same kind.
+    virtual ProbeComponent* blank() const { return new ProbeComponent(); }
+
+private:
+    ProbeComponent* make(const ParamList& from) const {
+        ProbeComponent* made = blank();
         made->params = from;
         return made;
     }
@@ -57,13 +61,7 @@ public:
         static const std::string type = "OtherProbe";
         return type;
     }
-
-protected:
-    ProbeComponent* make(const ParamList& from) const override {
-        auto* made = new OtherProbeComponent();
-        made->params = from;
-        return made;
-    }
+    ProbeComponent* blank() const override { return new OtherProbeComponent(); }
 };
 
 // "RoleProbe" also fills the role "Probe", so an entity holds at most one of the two.
@@ -74,13 +72,7 @@ public:
         return type;
     }
     bool attach(Entity* entity) override { return attachAs({getType(), "Probe"}, entity); }
-
-protected:
-    ProbeComponent* make(const ParamList& from) const override {
-        auto* made = new RoleProbeComponent();
-        made->params = from;
-        return made;
-    }
+    ProbeComponent* blank() const override { return new RoleProbeComponent(); }
 };
 
 // An event that carries a "label", registered as "ProbeEvent".
@@ -102,3 +94,11 @@ public:
 
     std::string label;
 };
+
+// The labels of the ProbeEvents the listener heard, in order.
+inline std::vector<std::string> labels(const RecordingListener& listener) {
+    std::vector<std::string> result;
+    for (const EventPtr& event : listener.heard)
+        result.push_back(static_cast<const ProbeEvent&>(*event).label);
+    return result;
+}

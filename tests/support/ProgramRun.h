@@ -4,8 +4,7 @@
 
 #include <string>
 
-// A run of the game binary, with empty input, in a fresh working directory that sees the
-// project's data/ as ./data. Its output and log files stay there until the object goes.
+// The game binary run with empty input in a fresh directory that sees the project's data/.
 class GameRun {
 public:
     GameRun();

@@ -53,13 +53,6 @@ Rgba RenderFixture::worldPixel(double x, double y) {
                      static_cast<int>(std::floor((y - view.min.y) / size.y * mode.height)));
 }
 
-ParamList RenderFixture::params(std::initializer_list<std::pair<std::string, std::string>> values) {
-    ParamList list;
-    for (const auto& value : values)
-        list.set(value.first, value.second);
-    return list;
-}
-
 void AnimationFixture::SetUp() {
     RenderFixture::SetUp();
     if (HasFatalFailure())

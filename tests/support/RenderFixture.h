@@ -4,6 +4,7 @@
 #include "presentation/AnimationSequenceManager.h"
 #include "presentation/RenderManager.h"
 #include "support/GlContext.h"
+#include "support/Params.h"
 #include "support/ScratchDirectory.h"
 #include "world/SceneManager.h"
 #include "world/XmlFileManager.h"
@@ -31,7 +32,6 @@ protected:
     // The pixel under a world point, for the main camera's current view.
     Rgba worldPixel(double x, double y);
 
-    static ParamList params(std::initializer_list<std::pair<std::string, std::string>> values);
     static std::string dataFile(const std::string& name) {
         return std::string(VANTORIX_TEST_DATA_DIR) + "/render/" + name;
     }
@@ -51,7 +51,3 @@ protected:
     std::unique_ptr<AnimationSequenceManager> sequences;
     std::string sequenceFile;
 };
-
-inline std::string readWholeFile(const std::string& path) {
-    return readTextFile(path);
-}

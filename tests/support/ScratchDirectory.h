@@ -3,8 +3,7 @@
 #include <filesystem>
 #include <string>
 
-// A fresh temporary directory, removed with its contents when the object goes (kept when
-// VANTORIX_KEEP_SCRATCH is set, to look at a failed run).
+// A fresh temporary directory, removed when the object goes (unless VANTORIX_KEEP_SCRATCH is set).
 class ScratchDirectory {
 public:
     explicit ScratchDirectory(const std::string& prefix = "vantorix-test");

@@ -6,8 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-// SDL's event queue for one test suite, emptied before each test, with helpers that push
-// synthetic events. Starts SDL's video on the dummy driver if no one has, and stops it after.
+// SDL's event queue, emptied before each test, on the dummy video driver if none is running.
 class SdlEventQueue : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {

@@ -6,8 +6,7 @@
 #include "world/TargetHolder.h"
 
 #include <string>
-// Stand-ins for gameplay components that lower layers ask through interfaces: a "ScreenWrapper"
-// answering a set area and a "TargetSeeker" holding a set target.
+// A "ScreenWrapper" answering a set area and a "TargetSeeker" holding a set target.
 class WrapperStandIn : public Component, public ScreenWrapSource {
 public:
     const std::string& getType() const override {

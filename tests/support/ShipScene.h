@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PlayerActionEvent.h"
 #include "physics/Movable.h"
 #include "physics/PhysicsManager.h"
 #include "world/Entity.h"
@@ -10,8 +11,7 @@
 #include <string>
 #include <vector>
 
-// A scene with physics and an entity "Ship": a Movable of mass 1 and the given components, at the
-// origin facing +x. tick() takes fixed 0.016 s steps, physics after the ship's own processes.
+// "Ship" at the origin facing +x: a Movable of mass 1 and the given components; physics runs last.
 class ShipScene {
 public:
     static constexpr double step = 0.016;
@@ -47,6 +47,12 @@ public:
         }
     }
 
+    SceneNode* add(const std::string& name, const Vector2& at, std::vector<Component*> parts = {}) {
+        SceneNode* node = Entity::create(name, parts);
+        node->setPosition(at);
+        scene.addNode(node);
+        return node;
+    }
     Entity* ship() const { return shipNode->getEntity(); }
     Movable* movable() const { return ship()->getComponent<Movable>(Movable::typeName()); }
     SceneNode* node() const { return shipNode; }

@@ -11,7 +11,6 @@
 #include "world/XmlReading.h"
 
 #include <filesystem>
-#include <sstream>
 
 void TemplateFixture::SetUp() {
     std::filesystem::copy(VANTORIX_TEST_DATA_DIR "/templates", scratch.path(),
@@ -50,12 +49,4 @@ int TemplateFixture::countInLog(const std::string& text) const {
     for (std::size_t at = all.find(text); at != std::string::npos; at = all.find(text, at + 1))
         ++count;
     return count;
-}
-
-ParamList TemplateFixture::paramList(const std::string& pairs) {
-    ParamList list;
-    std::istringstream words(pairs);
-    for (std::string word; words >> word;)
-        list.set(word.substr(0, word.find('=')), word.substr(word.find('=') + 1));
-    return list;
 }

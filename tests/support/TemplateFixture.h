@@ -2,6 +2,7 @@
 
 #include "core/EventFactory.h"
 #include "core/LogManager.h"
+#include "support/Params.h"
 #include "support/ScratchDirectory.h"
 #include "world/ComponentFactory.h"
 #include "world/EntityTemplateManager.h"
@@ -11,17 +12,19 @@
 
 #include <gtest/gtest.h>
 
+template <class... Types>
+void registerTypes(ComponentFactory& factory, const Types&... prototypes) {
+    (factory.registerType(prototypes), ...);
+}
+
 // A copy of tests/data/templates with the game's data managers, probe types, and its files loaded.
 class TemplateFixture : public ::testing::Test {
 protected:
     void SetUp() override;
 
     void loadDataFile(const std::string& path);
-    // Ends the XML file manager early, as the game's shut-down does.
 
     int countInLog(const std::string& text) const;
-    // From "name=value" pairs separated by spaces.
-    static ParamList paramList(const std::string& pairs);
 
     ScratchDirectory scratch;
     std::unique_ptr<ScopedWorkingDirectory> inScratch;

@@ -5,8 +5,7 @@
 #include <system_error>
 #include <unistd.h>
 
-// ctest runs tests as parallel processes in one directory; the engine's fixed-name files (logs,
-// screenshots) would collide, so each works in its own, removed when all its tests passed.
+// Parallel tests would collide on the engine's fixed-name files: each works in its own directory.
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     namespace fs = std::filesystem;

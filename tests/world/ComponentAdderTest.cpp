@@ -1,7 +1,7 @@
+#include "support/Params.h"
 #include "support/RecordingComponent.h"
 #include "support/RecordingListener.h"
 
-#include "core/ParamList.h"
 #include "world/ComponentAdder.h"
 #include "world/ComponentAdderActionEvent.h"
 #include "world/Entity.h"
@@ -18,12 +18,8 @@ using Probe = RecordingComponent<31>;
 
 EventPtr action(const std::string& actionName, const std::string& entity,
                 const std::string& type = "", const std::string& templateName = "") {
-    ParamList params;
-    params.set("action", actionName);
-    params.set("entity", entity);
-    params.set("type", type);
-    params.set("template", templateName);
-    return EventPtr(ComponentAdderActionEvent().createNew(params));
+    return EventPtr(ComponentAdderActionEvent().createNew(params(
+        {{"action", actionName}, {"entity", entity}, {"type", type}, {"template", templateName}})));
 }
 
 // A scene with an adder on "adder" and a target "target" carrying a probe.

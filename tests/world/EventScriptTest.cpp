@@ -31,12 +31,6 @@ protected:
         for (double done = 0; done < seconds - 1e-9; done += step)
             scene->updateProcess(step);
     }
-    static std::vector<std::string> labels(const RecordingListener& listener) {
-        std::vector<std::string> result;
-        for (const EventPtr& event : listener.heard)
-            result.push_back(boost::dynamic_pointer_cast<ProbeEvent>(event)->label);
-        return result;
-    }
     std::size_t runningScripts() const { return scene->processCount() - baseProcessCount; }
 
     RecordingListener sceneHears{ProbeEvent::code}, targetHears{ProbeEvent::code};

@@ -19,8 +19,7 @@ Vector2 transformed(const Matrix3& m, const Vector2& p) {
     return {m[0] * p.x + m[3] * p.y + m[6], m[1] * p.x + m[4] * p.y + m[7]};
 }
 
-// Parent at (10, 0), turned a quarter, scaled 2; the child at (1, 0) under it, turned a quarter
-// and scaled (3, 1): in the world at (10, 2), facing (-1, 0), scaled (6, 2).
+// Parent (10,0), quarter turn, scale 2; child (1,0), quarter turn, (3,1): at (10,2), (-1,0), (6,2).
 struct Family {
     std::unique_ptr<SceneNode> parent{new SceneNode(Vector2(10, 0), quarterTurn, Vector2(2, 2))};
     SceneNode* child = new SceneNode(Vector2(1, 0), quarterTurn, Vector2(3, 1));
@@ -63,17 +62,15 @@ TEST(SceneNode, SettersLandOnTheValuesOfTheirSpace) {
         Vector2 value;
         const Vector2& (N::*read)() const;
         Vector2 expected;
-    } cases[] = {
-        {&N::setPosition, N::World, {4, 6}, &N::getWorldPosition, {4, 6}},
-        {&N::setOrientation, N::World, {0, -1}, &N::getWorldOrientation, {0, -1}},
-        {&N::setScale, N::World, {1, 4}, &N::getWorldScale, {1, 4}},
-        {&N::translate, N::World, {1, 1}, &N::getWorldPosition, {11, 3}},
-        {&N::translate, N::Parent, {1, 0}, &N::getPosition, {2, 0}},
-        {&N::setPosition, N::Local, {1, 0}, &N::getPosition, {1, 3}},
-        {&N::translate, N::Local, {0, 1}, &N::getPosition, {0, 0}},
-        {&N::setOrientation, N::Local, {0, 1}, &N::getOrientation, {-1, 0}},
-        {&N::setScale, N::Local, {2, 2}, &N::getScale, {6, 2}},
-    };
+    } cases[] = {{&N::setPosition, N::World, {4, 6}, &N::getWorldPosition, {4, 6}},
+                 {&N::setOrientation, N::World, {0, -1}, &N::getWorldOrientation, {0, -1}},
+                 {&N::setScale, N::World, {1, 4}, &N::getWorldScale, {1, 4}},
+                 {&N::translate, N::World, {1, 1}, &N::getWorldPosition, {11, 3}},
+                 {&N::translate, N::Parent, {1, 0}, &N::getPosition, {2, 0}},
+                 {&N::setPosition, N::Local, {1, 0}, &N::getPosition, {1, 3}},
+                 {&N::translate, N::Local, {0, 1}, &N::getPosition, {0, 0}},
+                 {&N::setOrientation, N::Local, {0, 1}, &N::getOrientation, {-1, 0}},
+                 {&N::setScale, N::Local, {2, 2}, &N::getScale, {6, 2}}};
     for (const auto& entry : cases) {
         SCOPED_TRACE(&entry - cases);
         Family family;

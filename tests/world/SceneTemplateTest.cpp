@@ -72,7 +72,7 @@ TEST_F(SceneTemplateTest, BadIncludesAndUnknownEntityTemplatesAreReportedAndSkip
     EXPECT_EQ(1u, build("Mirror").size());
     EXPECT_EQ(2u, build("Ping").size());
     EXPECT_EQ(1u, build("Pong").size());
-    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Mirror, at row 25 and column 44: "
+    EXPECT_EQ(1, countInLog("Error: Loading SceneTemplate Mirror, at row 22 and column 44: "
                             "template included within itself."));
     EXPECT_EQ(2, countInLog("template included within itself."));
 }
