@@ -103,6 +103,13 @@ double millisecondsSinceProcessStart() {
     return sinceBoot.tv_sec * 1000.0 + sinceBoot.tv_nsec / 1e6 - startMs;
 }
 
+double residentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    double pages = 0.0, resident = 0.0;
+    statm >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE) / (1024.0 * 1024.0);
+}
+
 double peakMegabytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -251,16 +258,17 @@ void drawFirstMenuFrame(GameRuntime& game) {
 
 // Flies every story level briefly; the index of the one with the most entities on average.
 unsigned busiestLevel(GameRuntime& game, unsigned probeSteps) {
-    std::printf("%-3s %-20s %10s %10s %10s %10s\n", "#", "story level", "entities", "peak",
-                "processes", "step p50");
+    std::printf("%-3s %-20s %10s %10s %10s %10s %10s\n", "#", "story level", "entities", "peak",
+                "processes", "step p50", "resident");
     unsigned busiest = 0;
     double most = -1.0;
     for (unsigned index = 0; index < levelList->getNumStoryLevels(); ++index) {
         FrameRecord record;
         LevelDriver(game, index).run(probeSteps, &record);
-        std::printf("%-3u %-20s %10.1f %10zu %10.1f %10.3f\n", index + 1,
+        std::printf("%-3u %-20s %10.1f %10zu %10.1f %10.3f %8.1f MB\n", index + 1,
                     levelList->getStoryLevelName(index).c_str(), record.meanEntities(),
-                    record.entityPeak, record.meanProcesses(), percentile(record.step.wallMs, 0.5));
+                    record.entityPeak, record.meanProcesses(), percentile(record.step.wallMs, 0.5),
+                    residentMegabytes());
         if (record.meanEntities() > most) {
             most = record.meanEntities();
             busiest = index;

@@ -2,7 +2,8 @@
 # Runs the whole-game frame benchmark under an X server of its own with Mesa's software GL and
 # the silent sound output: tools/bench-frame.sh [build-dir] [benchmark options...]
 # (build-dir defaults to build; see `vantorix-frame-bench --help` for the options).
-# The game's logs go to a scratch folder, not the checkout.
+# The game's logs go to a scratch folder, not the checkout. VANTORIX_BENCH_DATA names another
+# data folder to measure (the checkout's data/ by default).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=build
@@ -29,7 +30,7 @@ for _ in $(seq 100); do
 done
 [ -s "$displayFile" ] || { echo "Xvfb did not start" >&2; exit 1; }
 
-ln -s "$root/data" "$scratch/data"
+ln -s "$(realpath "${VANTORIX_BENCH_DATA:-$root/data}")" "$scratch/data"
 cd "$scratch"
 DISPLAY=:$(cat "$displayFile") LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy \
   VANTORIX_AUDIO_OUTPUT=silent "$bench" "$@"
