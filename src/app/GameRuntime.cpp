@@ -54,8 +54,20 @@ void setGroupVolume(FMOD_CHANNELGROUP* group, float volume) {
         throw myexception(FMOD_ErrorString(result));
 }
 
-// Drops whatever only the old screen used: first unload, then forget.
+// The template the current screen was built from; empty for the menu, which is built in code.
+SceneTemplatePtr currentScreenTemplate() {
+    if (gameMode == State::StoryLevel)
+        return currentStoryLevel < levelList->getNumStoryLevels()
+                   ? levelList->getStoryLevel(currentStoryLevel).scene
+                   : SceneTemplatePtr();
+    return levelList->getLevel(gameMode).scene;
+}
+
+// Drops whatever only the old screen used: first unload, then forget. The current screen keeps
+// its template, so that what its scripts build later in the level is still at hand.
 void releaseUnusedResources() {
+    if (levelList)
+        levelList->releaseIdleScenes(currentScreenTemplate());
     ResourceManager* managers[] = {
         AnimationSequenceManager::getSingletonPtr(), EventScriptManager::getSingletonPtr(),
         SceneTemplateManager::getSingletonPtr(), EntityTemplateManager::getSingletonPtr(),

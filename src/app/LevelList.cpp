@@ -1,6 +1,7 @@
 #include "app/LevelList.h"
 
 #include "core/LogFile.h"
+#include "core/ResourceManager.h"
 #include "core/myexception.h"
 #include "world/EventScriptManager.h"
 #include "world/SceneTemplateManager.h"
@@ -90,6 +91,18 @@ void LevelList::unloadImpl() {
     entries = {};
     storyLevels.clear();
     startingLevel = 0;
+}
+
+void LevelList::releaseIdleScenes(const SceneTemplatePtr& current) {
+    auto release = [&current](const SceneTemplatePtr& scene) {
+        if (scene && scene != current && scene->getState() == Loaded &&
+            scene.use_count() == ResourceManager::cachedOnlyUseCount + 1)
+            scene->unload();
+    };
+    for (const Entry& entry : entries)
+        release(entry.scene);
+    for (const StoryLevel& level : storyLevels)
+        release(level.entry.scene);
 }
 
 const LevelList::Entry& LevelList::getLevel(::State state) const {

@@ -40,6 +40,11 @@ public:
     bool getStoryLevelFinishScreen(std::size_t index) const;
     unsigned getStartingLevel() const { return startingLevel; }
 
+    // Unloads the scene template of every screen but `current` that nothing except this list
+    // and the template cache holds, so that a level left behind lets go of its pictures; the
+    // template loads again when its screen is next built.
+    void releaseIdleScenes(const SceneTemplatePtr& current);
+
 protected:
     void loadImpl() override;
     void unloadImpl() override;

@@ -1,9 +1,6 @@
 #include "core/ResourceManager.h"
 
 namespace {
-// The manager's own two references.
-constexpr long cachedOnlyUseCount = 2;
-
 void consumeLoader(ManualResourceLoader* loader) {
     if (loader && loader->deleteWithResource())
         delete loader;

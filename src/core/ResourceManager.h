@@ -44,6 +44,8 @@ public:
     void removeUnreferenced();
 
     std::size_t size() const { return byHandle.size(); }
+    // The use count of a resource that only the manager holds.
+    static constexpr long cachedOnlyUseCount = 2;
     boost::recursive_mutex& getMutex() { return mutex; }
 
 protected:

@@ -32,6 +32,33 @@ GLenum glIndexType(RenderOp::IndexType type) {
     }
 }
 
+// Blending and the texture environment, switched only when a draw needs them changed; back to
+// blending and modulation, what the rest of the frame expects, at the end of the pass.
+class DrawState {
+public:
+    DrawState() {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    }
+    ~DrawState() { set(true, false); }
+    DrawState(const DrawState&) = delete;
+    DrawState& operator=(const DrawState&) = delete;
+
+    void set(bool blend, bool replace) {
+        if (blend != blending)
+            blend ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
+        if (replace != replacing)
+            glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, replace ? GL_REPLACE : GL_MODULATE);
+        blending = blend;
+        replacing = replace;
+    }
+
+private:
+    bool blending = true;
+    bool replacing = false;
+};
+
 bool overlaps(const AxisAlignedBox& bound, const AxisAlignedBox& view) {
     return bound.max.x > view.min.x && view.max.x > bound.min.x && bound.max.y > view.min.y &&
            view.max.y > bound.min.y;
@@ -214,24 +241,29 @@ void RenderManager::queueWrapCopies(Renderable* renderable) {
 }
 
 void RenderManager::drawQueue() {
-    if (!glIsEnabled(GL_BLEND)) {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    }
+    DrawState state;
     if (!glIsEnabled(GL_TEXTURE_2D))
         glEnable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    const Colour plain;
     for (const RenderOp* op : queue) {
         if (!op->vertices || !op->indices || op->indexCount == 0)
             continue;
         // A record without a texture binds none as well, so it cannot pick up the picture of
         // the record drawn before it.
         GLuint textureName = 0;
+        bool opaque = false;
         if (op->texture) {
             op->texture->load();
-            if (op->texture->getState() == Resource::Loaded && !op->texture->loadFailed())
+            if (op->texture->getState() == Resource::Loaded && !op->texture->loadFailed()) {
                 textureName = op->texture->getTextureName();
+                opaque = op->texture->isOpaque();
+            }
         }
+        // Two shortcuts that change no pixel and spare a software renderer much of the work of
+        // a full-screen backdrop: an opaque picture at full opacity covers what lies below
+        // without blending, and a picture in plain white is copied, not multiplied by white.
+        state.set(!(opaque && op->colour.alpha >= 1.0), textureName != 0 && op->colour == plain);
         glBindTexture(GL_TEXTURE_2D, textureName);
         glColor4d(op->colour.red, op->colour.green, op->colour.blue, op->colour.alpha);
         glVertexPointer(2, GL_DOUBLE, 0, op->vertices);

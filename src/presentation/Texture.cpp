@@ -6,9 +6,29 @@
 #include <SDL_image.h>
 #include <SDL_opengl.h>
 
+#include <cstddef>
+
 namespace {
 bool isPowerOfTwo(int value) {
     return (value & (value - 1)) == 0;
+}
+
+// For a 32-bit surface: whether no pixel lets anything through.
+bool everyPixelOpaque(SDL_Surface* image) {
+    Uint32 alphaMask = image->format->Amask;
+    if (alphaMask == 0)
+        return true;
+    bool opaque = true;
+    SDL_LockSurface(image);
+    for (int row = 0; row < image->h && opaque; ++row) {
+        const auto* pixels =
+            reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(image->pixels) +
+                                            static_cast<std::size_t>(row) * image->pitch);
+        for (int column = 0; column < image->w && opaque; ++column)
+            opaque = (pixels[column] & alphaMask) == alphaMask;
+    }
+    SDL_UnlockSurface(image);
+    return opaque;
 }
 } // namespace
 
@@ -34,6 +54,7 @@ void Texture::loadImpl() {
         return;
     // A reload that works again is no longer a fallback.
     setLoadFailed(false);
+    opaqueImage = false;
     GLuint generated = 0;
     glGenTextures(1, &generated);
     textureName = generated;
@@ -63,6 +84,7 @@ void Texture::loadImageFile() {
             glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
             glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->w, image->h, 0, GL_RGBA,
                          GL_UNSIGNED_BYTE, image->pixels);
+            opaqueImage = everyPixelOpaque(image);
         } else {
             VideoManager::writeLog("Warning: texture " + name +
                                        "was not of bitdepth 32, aborting load",

@@ -21,6 +21,10 @@ public:
     bool getRepeat() const { return repeat; }
     // Tiles instead of clamping. Only switching on is acted on; once on, it stays on.
     void setRepeat(bool value);
+    // Every sample drawn from it is fully opaque: a loaded image file without a see-through
+    // texel that repeats. A clamped one is not, as filtering at its edges takes in the
+    // transparent border.
+    bool isOpaque() const { return opaqueImage && repeat; }
 
 protected:
     bool loadsThroughLoader() const override { return false; }
@@ -32,6 +36,7 @@ private:
     void applyWrapMode();
 
     bool repeat = false;
+    bool opaqueImage = false;
     std::uint32_t textureName = 0;
 };
 

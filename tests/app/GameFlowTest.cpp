@@ -207,4 +207,31 @@ TEST_F(GameFlowTest, WindowHandlersStopTheMenuWhileMinimisedAndHoldALevelUntilP)
     EXPECT_TRUE(running());
 }
 
+// A screen left behind lets go of its template, and with it of its pictures; the current screen
+// and a template held elsewhere keep theirs, and a level entered again is built in full.
+TEST_F(GameFlowTest, LeftScreensLetGoOfTheirTemplatesAndComeBackWhole) {
+    const SceneTemplatePtr& belt = list->getStoryLevel(0).scene;
+    const SceneTemplatePtr& drift = list->getStoryLevel(1).scene;
+    SceneTemplatePtr held = list->getStoryLevel(2).scene;
+    held->load();
+    currentStoryLevel = 1;
+    change(State::StoryLevel);
+    const std::size_t firstBuild = currentScene->getEntities().size();
+    currentStoryLevel = 0;
+    change(State::StoryLevel);
+    list->releaseIdleScenes(belt);
+    for (ResourceManager* cache : std::initializer_list<ResourceManager*>{
+             &managers->sceneTemplates, &managers->entityTemplates}) {
+        cache->unloadUnreferenced();
+        cache->removeUnreferenced();
+    }
+    EXPECT_EQ(Resource::Loaded, belt->getState());
+    EXPECT_EQ(Resource::Unloaded, drift->getState());
+    EXPECT_EQ(Resource::Loaded, held->getState());
+    currentStoryLevel = 1;
+    change(State::StoryLevel);
+    EXPECT_EQ(firstBuild, currentScene->getEntities().size());
+    EXPECT_TRUE(currentScene->findEntity("Player"));
+}
+
 } // namespace

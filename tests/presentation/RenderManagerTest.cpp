@@ -143,3 +143,36 @@ TEST(RenderManager, SceneDestroyedFirstLeavesTheManagerEmptyAndSafe) {
     EXPECT_EQ(nullptr, renderer.getMainCamera());
     EXPECT_EQ(nullptr, renderer.getManager());
 }
+
+// An opaque repeating backdrop is drawn without blending and untinted pictures are copied, not
+// multiplied; neither shortcut may leak to the draws after it.
+TEST_F(RenderManagerTest, BackdropShortcutsLeaveTintAndTranslucencyOfLaterDrawsIntact) {
+    addCamera();
+    StaticImage* backdrop = image("Green8.png", 0.0, 400.0);
+    backdrop->getTexture()->setRepeat(true);
+    addEntity("backdrop", {backdrop});
+    StaticImage* tinted = image("Yellow8.png", 1.0, 40.0);
+    tinted->setColour(Colour(1, 0, 0));
+    addEntity("tinted", {tinted}, -200, 0);
+    auto* untextured = new FramedRenderable(AxisAlignedBox(Vector2(-40, -40), Vector2(40, 40)), 2);
+    untextured->op.colour.alpha = 0.5;
+    addEntity("untextured", {untextured}, 0, 0);
+    StaticImage* fading = image("Red8.png", 3.0, 40.0);
+    fading->getTexture()->setRepeat(true);
+    fading->setColour(Colour(1, 1, 1, 0.5));
+    addEntity("fading", {fading}, 200, 0);
+    drawFrame();
+    const struct {
+        double x;
+        Rgba expected;
+    } cases[] = {{-300, {0, 255, 0, 255}},
+                 {-200, {255, 0, 0, 255}},
+                 {0, {0, 128, 127, 255}},
+                 {200, {128, 127, 0, 255}}};
+    for (const auto& entry : cases) {
+        Rgba seen = worldPixel(entry.x, 0);
+        EXPECT_NEAR(entry.expected.r, seen.r, 2) << entry.x;
+        EXPECT_NEAR(entry.expected.g, seen.g, 2) << entry.x;
+        EXPECT_NEAR(entry.expected.b, seen.b, 2) << entry.x;
+    }
+}
