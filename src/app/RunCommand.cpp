@@ -46,6 +46,15 @@ std::string hex(std::uint64_t value) {
     return text;
 }
 
+// Starts the game for a run; says why not on err.
+bool startRunner(LevelRunner& runner, std::ostream& err) {
+    std::string reason;
+    if (runner.startUp(reason))
+        return true;
+    err << reason << "\n";
+    return false;
+}
+
 } // namespace
 
 std::string RunCommand::usageText(const std::string& program) {
@@ -160,10 +169,8 @@ int RunCommand::replay(std::ostream& out, std::ostream& err) const {
     RandomPilot pilot(seed, LevelRunner::windowWidth, LevelRunner::windowHeight);
     LevelRunner runner(dataDir, seed);
     std::string reason;
-    if (!runner.startUp(reason)) {
-        err << reason << "\n";
+    if (!startRunner(runner, err))
         return 1;
-    }
     if (!levelExists(level, runner.storyLevelCount(), err))
         return 1;
     runner.requestStoryLevel(level);
@@ -185,11 +192,8 @@ int RunCommand::replay(std::ostream& out, std::ostream& err) const {
 int RunCommand::soak(std::ostream& out, std::ostream& err) const {
     RandomPilot pilot(seed, LevelRunner::windowWidth, LevelRunner::windowHeight);
     LevelRunner runner(dataDir, seed);
-    std::string reason;
-    if (!runner.startUp(reason)) {
-        err << reason << "\n";
+    if (!startRunner(runner, err))
         return 1;
-    }
     unsigned count = runner.storyLevelCount();
     if (!allLevels && !levelExists(level, count, err))
         return 1;
