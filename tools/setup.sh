@@ -11,7 +11,7 @@ packages=(
   libopenal-dev libopenal1 libsndfile1-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick
-  fonts-freefont-ttf python3 python3-pil sox
+  fonts-freefont-ttf
 )
 
 sudo_cmd=()
