@@ -105,19 +105,19 @@ LEVELS = {
 
 
 def level_backdrop(level):
-    spec = LEVELS[level]
+    look = LEVELS[level]
     seed = 100 * level
-    img = Image.new("RGBA", (SIZE, SIZE), style.rgba(spec["base"]))
-    for index, (colour, strength, threshold) in enumerate(spec["clouds"]):
+    img = Image.new("RGBA", (SIZE, SIZE), style.rgba(look["base"]))
+    for index, (colour, strength, threshold) in enumerate(look["clouds"]):
         img.alpha_composite(cloud(SIZE, seed + index, colour, strength, threshold))
-    if "lanes" in spec:
-        img.alpha_composite(lanes(SIZE, *spec["lanes"]))
-    if "streaks" in spec:
-        img.alpha_composite(streaks(SIZE, seed + 7, spec["streaks"], 0.3))
-    img.alpha_composite(dust(SIZE, seed + 5, spec["dust"]))
-    if "facets" in spec:
-        img.alpha_composite(facets(SIZE, seed + 9, spec["facets"], 14))
-    style.stars(img, spec["stars"], seed + 3, tints=spec["tints"])
+    if "lanes" in look:
+        img.alpha_composite(lanes(SIZE, *look["lanes"]))
+    if "streaks" in look:
+        img.alpha_composite(streaks(SIZE, seed + 7, look["streaks"], 0.3))
+    img.alpha_composite(dust(SIZE, seed + 5, look["dust"]))
+    if "facets" in look:
+        img.alpha_composite(facets(SIZE, seed + 9, look["facets"], 14))
+    style.stars(img, look["stars"], seed + 3, tints=look["tints"])
     return img
 
 
